@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QAbstractButton;
+class QWidget;
+
+// Gives a field's key handler the character of each key before the field receives it. The handler
+// may replace the code: 0 swallows the key, another code is delivered to the field instead. Enter
+// is code 13. Keys that type no character (arrows, function keys) do not reach the handler.
+class Adaptateur_Touches : public QObject {
+public:
+    using Gestionnaire = std::function<void(int& code)>;
+
+    static void Installe(QWidget* champ, Gestionnaire gestionnaire);
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    Adaptateur_Touches(QWidget* champ, Gestionnaire gestionnaire);
+
+    Gestionnaire gestionnaire;
+    bool livraison_en_cours = false;
+};
+
+namespace Sous_Programmes {
+inline constexpr int Touche_Entree = 13;
+// Enter on the focused button presses it, as a second Enter after the last field does.
+void Entree_Presse(QAbstractButton* bouton);
+// The letter rule: a small letter a to z becomes its capital; every other code is left alone.
+void Majuscule(int& code);
+} // namespace Sous_Programmes

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+namespace Sous_Programmes {
+
+// Places a window in the middle of its screen.
+void Centre(QWidget* fenetre);
+
+// A secondary window: created when it is not open, otherwise only brought to the front, so its
+// loading runs once per opening. It never blocks the main window.
+template <typename Fenetre, typename Fabrique>
+Fenetre* Ouvre_Fenetre(QPointer<Fenetre>& fenetre, Fabrique fabrique) {
+    if (!fenetre) {
+        fenetre = fabrique();
+        fenetre->setAttribute(Qt::WA_DeleteOnClose);
+        Centre(fenetre);
+    }
+    fenetre->show();
+    fenetre->raise();
+    fenetre->activateWindow();
+    return fenetre;
+}
+
+} // namespace Sous_Programmes

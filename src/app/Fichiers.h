@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class QSaveFile;
+
+struct Lecture_Fichier {
+    enum class Etat { Lu, Absent, Illisible };
+    Etat etat = Etat::Lu;
+    QList<QByteArray> lignes; // without their line ends
+    QString raison;           // why the file could not be read
+
+    bool Lu() const { return etat == Etat::Lu; }
+};
+
+// The text files of the program's folder. A rewrite replaces the whole file in one step, so a
+// crash or a failed write leaves the old file or the new one, never a mix and never neither.
+class Fichiers {
+public:
+    virtual ~Fichiers() = default;
+
+    virtual Lecture_Fichier Lit(const QString& chemin) = 0;
+    // Empty on success; otherwise the reason, and the file is as it was before.
+    virtual QString Remplace(const QString& chemin, const QList<QByteArray>& lignes) = 0;
+    virtual bool Existe(const QString& chemin) = 0;
+};
+
+class Fichiers_Disque : public Fichiers {
+public:
+    Lecture_Fichier Lit(const QString& chemin) override;
+    QString Remplace(const QString& chemin, const QList<QByteArray>& lignes) override;
+    bool Existe(const QString& chemin) override;
+
+protected:
+    // The steps of a rewrite, apart so that each one can be made to fail.
+    virtual bool Ouvre(QSaveFile& brouillon);
+    virtual bool Ecrit(QSaveFile& brouillon, const QByteArray& bloc);
+    virtual bool Vide(QSaveFile& brouillon);
+    virtual bool Valide(QSaveFile& brouillon);
+};
+
+// The texts shown to the operator when a file cannot be read or written.
+namespace Sous_Programmes {
+QString Message_Lecture_Impossible(const QString& chemin, const QString& raison);
+QString Message_Ecriture_Impossible(const QString& chemin, const QString& raison);
+} // namespace Sous_Programmes

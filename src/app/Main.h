@@ -1,0 +1,146 @@
+#pragma once
+
+#include "app/Plateforme.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QTimer;
+class Edition_QSO;
+class Station;
+
+// The main window: the entry fields, the log list, the buttons, the clock and the menu bar, and the
+// shared state of the run. The handlers live with the part of the program they serve.
+class Main : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit Main(Plateforme& plateforme);
+    ~Main() override;
+
+    // The start-up sequence: settings, first-run message, the window shown, the log loaded.
+    void Form_Load();
+
+    Plateforme& plateforme;
+
+    // Shared state of the run.
+    QString Indicatif_Station;
+    QString Revision_Programme;
+    QString Historique_Versions;
+    QString Ligne_Selectionnee;
+    bool Mode_Modification = false;
+    bool Mode_Insertion = false;
+    bool Prenom_Nouveau = false;
+
+    // A file of the working folder, and the current station's log.
+    QString Chemin(const QString& nom) const;
+    QString Chemin_Log() const;
+    void Selectionne_Derniere_Ligne();
+    // Selects the stored band and mode of the current station.
+    void Selectionne_Bande_Mode();
+
+    // Controls.
+    QFrame* Line1;
+    QFrame* Frame7;
+    QLabel* Label33;
+    QFrame* Frame1;
+    QLabel* Label2;
+    QLabel* I_Station;
+    QFrame* Frame2;
+    QLabel* Label34;
+    QLabel* Label37;
+    QGroupBox* Frame3;
+    QLabel* Label8;
+    QLineEdit* Ind_A;
+    QLabel* Label6;
+    QLineEdit* Prenom_A;
+    QLabel* Label1;
+    QLineEdit* Ref_A;
+    QLabel* Label36;
+    QLineEdit* Dpt_A;
+    QLabel* Label5;
+    QLineEdit* Date_A;
+    QLabel* Label40;
+    QLineEdit* Heure_A;
+    QLabel* Label16;
+    QComboBox* Mode_A;
+    QLabel* Label26;
+    QComboBox* Bande_A;
+    QLabel* Label41;
+    QLineEdit* RST_A;
+    QLabel* Label9;
+    QLineEdit* RSTE_A;
+    QLabel* Label4;
+    QLineEdit* Rem_A;
+    QLabel* Label3;
+    QCheckBox* QSL_A;
+    QLabel* Label10;
+    QLabel* Mode_Aff;
+    QPushButton* Valide_A;
+    QPushButton* Efface_A;
+    QPushButton* Modi_Saisie;
+    QPushButton* Ajout_QSO;
+    QPushButton* Annule_Saisie;
+    QPushButton* Rechercher;
+    QFrame* L_Communes;
+    QLabel* Label_Liste_TORV;
+    QListWidget* Liste_TORV;
+    QLabel* Label14;
+    QTimer* Timer1;
+
+    // Menus.
+    QMenu* Mnu_Fichier;
+    QAction* Mnu_Quitter;
+    QAction* Mnu_ADIF;
+    QMenu* Mnu_Date;
+    QAction* Mnu_Date_Auto;
+    QAction* Mnu_Date_Man;
+    QMenu* Mnu_Station;
+    QAction* Mnu_New_Indicatif;
+    QMenu* Mnu_Imprimer;
+    QAction* Mnu_Imp_Contacte;
+    QMenu* Mnu_Enregistre;
+    QAction* Mnu_Enr_Contacte;
+    QMenu* Mnu_Affichage;
+    QAction* Mnu_C_Contacte;
+    QMenu* Mnu_Carte;
+    QAction* Mnu_Carte_HB;
+    QMenu* Mnu_Liste;
+    QAction* Mnu_Liste_FR;
+    QAction* Mnu_Score;
+    QMenu* Mnu_aide;
+    QAction* Mnu_Historique;
+    QAction* Mnu_Mode_Emploi;
+    QAction* Mnu_Apropos;
+
+    // Handlers of the shell.
+    void Timer1_Timer();
+    void Mnu_Quitter_Click();
+    void Mnu_Date_Auto_Click();
+    void Mnu_Date_Man_Click();
+    void Mnu_Historique_Click();
+    void Mnu_Mode_Emploi_Click();
+    void Mnu_Apropos_Click();
+    void Mnu_New_Indicatif_Click();
+
+private:
+    void Cree_Controles();
+    void Cree_Menus();
+    void Place_Controles();
+    void Relie_Evenements();
+    void Init_Libelles();
+    void Lit_Date_Auto();
+
+    Edition_QSO* edition;
+    QPointer<Station> station;
+};

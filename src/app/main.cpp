@@ -1,0 +1,30 @@
+#include "app/Main.h"
+
+#include "app/Fichiers.h"
+#include "app/Horloge.h"
+#include "app/Messages_Fenetre.h"
+#include "app/Parametres.h"
+#include "app/Repertoire.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QTranslator traduction;
+    if (traduction.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traduction);
+
+    Messages_Fenetre messages;
+    Horloge_Systeme horloge;
+    Repertoire_Programme repertoire;
+    const std::unique_ptr<Parametres> parametres = Parametres::Natifs();
+    Fichiers_Disque fichiers;
+    Plateforme plateforme{messages, horloge, repertoire, *parametres, fichiers};
+
+    Main fenetre(plateforme);
+    fenetre.Form_Load();
+    return QApplication::exec();
+}

@@ -1,0 +1,103 @@
+#include "log/Journal.h"
+
+#include "app/Fichier_Texte.h"
+#include "log/Enregistrement.h"
+
+namespace Journal {
+
+namespace {
+
+using Enregistrement::Champ;
+
+QByteArray Colonnes(const QByteArray& ligne, Champ champ) {
+    return ligne.mid(Enregistrement::Debut(champ), Enregistrement::Largeur(champ));
+}
+
+// Two digits at `debut`, or -1.
+int Deux_Chiffres(const QByteArray& texte, int debut) {
+    if (debut + 2 > texte.size())
+        return -1;
+    const char d = texte[debut], u = texte[debut + 1];
+    if (d < '0' || d > '9' || u < '0' || u > '9')
+        return -1;
+    return (d - '0') * 10 + (u - '0');
+}
+
+// The moment of a record as one comparable number: its date with the year widened to four digits
+// (50 to 99 are 1950 to 1999, 00 to 49 are 2000 to 2049), then its time. Empty when the date or
+// the time cannot be read.
+std::optional<qint64> Moment(const QByteArray& ligne) {
+    const QByteArray date = Colonnes(ligne, Champ::Date);
+    const QByteArray heure = Colonnes(ligne, Champ::Heure);
+    const int jour = Deux_Chiffres(date, 0), mois = Deux_Chiffres(date, 3), annee = Deux_Chiffres(date, 6);
+    const int heures = Deux_Chiffres(heure, 0), minutes = Deux_Chiffres(heure, 3);
+    if (jour < 0 || mois < 0 || annee < 0 || heures < 0 || minutes < 0)
+        return std::nullopt;
+    const qint64 siecle = annee >= 50 ? 1900 : 2000;
+    return (((((siecle + annee) * 100 + mois) * 100 + jour) * 100 + heures) * 100) + minutes;
+}
+
+} // namespace
+
+QString Nom_Fichier(const QString& indicatif) {
+    return indicatif + QStringLiteral("_TORV.log");
+}
+
+Lignes Ajoute(Lignes lignes, const QByteArray& enregistrement) {
+    lignes.append(enregistrement);
+    return lignes;
+}
+
+Lignes Remplace(Lignes lignes, const QByteArray& nouveau, const QByteArray& ancien) {
+    bool remplace = false;
+    for (QByteArray& ligne : lignes) {
+        if (ligne == ancien) {
+            ligne = nouveau;
+            remplace = true;
+        }
+    }
+    if (!remplace)
+        lignes.append(nouveau);
+    return lignes;
+}
+
+Lignes Supprime(Lignes lignes, const QByteArray& enregistrement) {
+    lignes.removeAll(enregistrement);
+    return lignes;
+}
+
+Lignes Insere(Lignes lignes, const QByteArray& enregistrement) {
+    const std::optional<qint64> nouveau = Moment(enregistrement);
+    qsizetype position = lignes.size();
+    if (nouveau) {
+        for (qsizetype i = 0; i < lignes.size(); ++i) {
+            const std::optional<qint64> moment = Moment(lignes[i]);
+            if (moment && *moment >= *nouveau) {
+                position = i;
+                break;
+            }
+        }
+    }
+    lignes.insert(position, enregistrement);
+    return lignes;
+}
+
+std::optional<QString> Premiere_Date_Reference(const Lignes& lignes, const QString& reference) {
+    const QByteArray cherchee = Fichier_Texte::Encode(reference);
+    for (const QByteArray& ligne : lignes) {
+        if (Colonnes(ligne, Champ::Reference).trimmed() == cherchee)
+            return Fichier_Texte::Decode(Colonnes(ligne, Champ::Date));
+    }
+    return std::nullopt;
+}
+
+QStringList Lignes_Liste(const Lignes& lignes) {
+    const QStringList enregistrements = Fichier_Texte::Decode_Lignes(lignes);
+    QStringList liste;
+    liste.reserve(enregistrements.size());
+    for (qsizetype i = 0; i < enregistrements.size(); ++i)
+        liste.append(Enregistrement::Ligne_Liste(enregistrements[i], static_cast<int>(i) + 1));
+    return liste;
+}
+
+} // namespace Journal

@@ -1,0 +1,99 @@
+#include "log/Journal_Station.h"
+
+#include "app/Fichier_Texte.h"
+#include "app/Fichiers.h"
+#include "app/Main.h"
+#include "app/Messages.h"
+#include "log/Journal.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <functional>
+
+namespace Sous_Programmes {
+
+namespace {
+
+// The log's lines; a missing log is an empty one (the first change creates it).
+std::optional<Journal::Lignes> Lit_Log(Main& main) {
+    const Lecture_Fichier lecture = main.plateforme.fichiers.Lit(main.Chemin_Log());
+    if (lecture.etat == Lecture_Fichier::Etat::Illisible) {
+        main.plateforme.messages.Affiche(Message_Lecture_Impossible(main.Chemin_Log(), lecture.raison));
+        return std::nullopt;
+    }
+    return lecture.lignes;
+}
+
+void Affiche_Log(Main& main, const Journal::Lignes& lignes) {
+    QListWidget* liste = main.Liste_TORV;
+    liste->setUpdatesEnabled(false);
+    liste->clear();
+    liste->addItems(Journal::Lignes_Liste(lignes));
+    liste->setUpdatesEnabled(true);
+    main.Ind_A->setEnabled(true);
+    main.Ind_A->setFocus();
+}
+
+bool Reecrit(Main& main, const std::function<Journal::Lignes(Journal::Lignes)>& changement) {
+    const std::optional<Journal::Lignes> anciennes = Lit_Log(main);
+    if (!anciennes)
+        return false;
+    const Journal::Lignes nouvelles = changement(*anciennes);
+    const QString raison = main.plateforme.fichiers.Remplace(main.Chemin_Log(), nouvelles);
+    if (!raison.isEmpty()) {
+        main.plateforme.messages.Affiche(Message_Ecriture_Impossible(main.Chemin_Log(), raison));
+        return false;
+    }
+    Affiche_Log(main, nouvelles);
+    // With the last QSO gone there is no line left to edit.
+    if (nouvelles.isEmpty())
+        main.Ligne_Selectionnee.clear();
+    main.Selectionne_Derniere_Ligne();
+    return true;
+}
+
+} // namespace
+
+void Lecture_Log(Main& main) {
+    Affiche_Log(main, Lit_Log(main).value_or(Journal::Lignes{}));
+}
+
+bool Ajout_Fin_Log(Main& main, const QString& enregistrement) {
+    const QByteArray ligne = Fichier_Texte::Encode(enregistrement);
+    return Reecrit(main, [&](Journal::Lignes lignes) { return Journal::Ajoute(std::move(lignes), ligne); });
+}
+
+bool Remplace_QSO_Log(Main& main, const QString& nouveau, const QString& ancien) {
+    const QByteArray ligne = Fichier_Texte::Encode(nouveau), vieille = Fichier_Texte::Encode(ancien);
+    return Reecrit(
+        main, [&](Journal::Lignes lignes) { return Journal::Remplace(std::move(lignes), ligne, vieille); });
+}
+
+bool Supprime_QSO_Log(Main& main, const QString& enregistrement) {
+    const QByteArray ligne = Fichier_Texte::Encode(enregistrement);
+    return Reecrit(main, [&](Journal::Lignes lignes) { return Journal::Supprime(std::move(lignes), ligne); });
+}
+
+bool Insere_QSO_Log(Main& main, const QString& enregistrement) {
+    const QByteArray ligne = Fichier_Texte::Encode(enregistrement);
+    return Reecrit(main, [&](Journal::Lignes lignes) { return Journal::Insere(std::move(lignes), ligne); });
+}
+
+bool Creer_Log_Station(Main& main, const QString& indicatif) {
+    Fichiers& fichiers = main.plateforme.fichiers;
+    const QString log = main.Chemin(Journal::Nom_Fichier(indicatif));
+    const QString raison =
+        fichiers.Remplace(log, fichiers.Lit(main.Chemin(QStringLiteral("FXXXX.txt"))).lignes);
+    if (!raison.isEmpty())
+        main.plateforme.messages.Affiche(Message_Ecriture_Impossible(log, raison));
+    return raison.isEmpty();
+}
+
+std::optional<QString> Cherche_Reference_Log(Main& main, const QString& reference) {
+    const std::optional<Journal::Lignes> lignes = Lit_Log(main);
+    if (!lignes)
+        return std::nullopt;
+    return Journal::Premiere_Date_Reference(*lignes, reference);
+}
+
+} // namespace Sous_Programmes

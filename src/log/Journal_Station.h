@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class Main;
+
+// The current station's log as the main window shows it. Each change rewrites the file whole,
+// shows the new log in Liste_TORV and selects its last line. A file that cannot be read or written
+// is reported to the operator, the log on disk stays as it was, and the change returns false.
+namespace Sous_Programmes {
+
+void Lecture_Log(Main& main);
+bool Ajout_Fin_Log(Main& main, const QString& enregistrement);
+bool Remplace_QSO_Log(Main& main, const QString& nouveau, const QString& ancien);
+bool Supprime_QSO_Log(Main& main, const QString& enregistrement);
+bool Insere_QSO_Log(Main& main, const QString& enregistrement);
+// Starts a new station's log as a copy of the template FXXXX.txt (an empty log without it).
+bool Creer_Log_Station(Main& main, const QString& indicatif);
+// The date of the first QSO with that reference, in file order.
+std::optional<QString> Cherche_Reference_Log(Main& main, const QString& reference);
+
+} // namespace Sous_Programmes

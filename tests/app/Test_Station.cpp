@@ -1,0 +1,153 @@
+#include "Test_Station.h"
+
+#include "app/Couleurs.h"
+#include "app/Main.h"
+#include "app/Station.h"
+#include "support/Doubles.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+const QByteArray QSO = "F5ABC        29   JEAN            PB100414/07/06 10:05 SSB 14 Mhz  59  59  P. Phare "
+                       "du Creac'h            *";
+
+Station* Ouvre_Station(Main& main) {
+    main.Mnu_New_Indicatif->trigger();
+    return main.findChild<Station*>(QStringLiteral("Station"));
+}
+
+} // namespace
+
+void Test_Station::Refus_data() {
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("reste");
+    QTest::newRow("vide") << ""
+                          << "Vous devez entrer un indicatif"
+                          << "";
+    QTest::newRow("13 caracteres") << "ABCDEFGHIJ123"
+                                   << "12 caracteres maximum pour l'indicatif"
+                                   << "ABCDEFGHIJ123";
+    QTest::newRow("blanc") << "F5 ABC"
+                           << "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "
+                           << "";
+    QTest::newRow("tiret") << "F5-ABC"
+                           << "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "
+                           << "";
+    QTest::newRow("accent") << "F5ÉABC"
+                            << "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "
+                            << "";
+}
+
+void Test_Station::Refus() {
+    QFETCH(QString, texte);
+    QFETCH(QString, message);
+    QFETCH(QString, reste);
+    Plateforme_Test t;
+    t.Ecrit_Reglage("Setup ", "Indicatif Station", "F6OLD");
+    Main main(t.plateforme);
+    main.Form_Load();
+    Station* station = Ouvre_Station(main);
+    QVERIFY(station);
+    // Pasted, as typing would turn the blank and the dash into themselves anyway.
+    station->New_Indicatif->setText(texte);
+    station->Validation->click();
+    QCOMPARE(t.messages.textes, QStringList{message});
+    QCOMPARE(station->New_Indicatif->text(), reste);
+    QVERIFY(station->isVisible());
+    QCOMPARE(t.Reglage("Setup ", "Indicatif Station"), QStringLiteral("F6OLD"));
+    QCOMPARE(QDir(t.repertoire.Chemin()).entryList(QDir::Files), QStringList());
+}
+
+void Test_Station::Nouvelle_Station() {
+    Plateforme_Test t;
+    t.Ecrit_Reglage("Setup ", "Indicatif Station", "F6OLD");
+    t.Ecrit_Reglage("Setup F6OLD", "bande Utilisee", "4");
+    t.Ecrit_Fichier("FXXXX.txt", QSO + "\r\n");
+    Main main(t.plateforme);
+    main.Form_Load();
+    QCOMPARE(main.Bande_A->currentText(), QStringLiteral("14 Mhz"));
+    Station* station = Ouvre_Station(main);
+    QCOMPARE(station->windowTitle(), QStringLiteral("Selection Indicaif"));
+    QCOMPARE(Couleurs::Couleur(station->New_Indicatif), Couleurs::Vert_Saisie);
+    QTest::keyClicks(station->New_Indicatif, "f5abc/p");
+    QCOMPARE(station->New_Indicatif->text(), QStringLiteral("F5ABC_P"));
+    QTest::keyClick(station->New_Indicatif, Qt::Key_Return);
+    QCOMPARE(Couleurs::Couleur(station->New_Indicatif), Couleurs::Blanc);
+    QCOMPARE(station->focusWidget(), station->Validation);
+    QVERIFY(station->isVisible());
+    QTest::keyClick(station->Validation, Qt::Key_Return);
+
+    QVERIFY(t.messages.textes.isEmpty());
+    QCOMPARE(t.Lit_Fichier("F5ABC_P_TORV.log"), QSO + "\r\n");
+    QCOMPARE(t.Reglage("Setup ", "Indicatif Station"), QStringLiteral("F5ABC_P"));
+    QCOMPARE(t.Reglage("Setup F5ABC_P", "bande Utilisee"), QStringLiteral("0"));
+    QCOMPARE(t.Reglage("Setup F5ABC_P", "Mode Utilise"), QStringLiteral("0"));
+    QCOMPARE(main.Indicatif_Station, QStringLiteral("F5ABC_P"));
+    QCOMPARE(main.I_Station->text(), QStringLiteral("F5ABC/P"));
+    QCOMPARE(main.Bande_A->currentText(), QStringLiteral("1.8 Mhz"));
+    QCOMPARE(main.Mode_A->currentText(), QStringLiteral("SSB"));
+    QCOMPARE(main.Liste_TORV->count(), 1);
+    QTRY_VERIFY(!main.findChild<Station*>());
+}
+
+void Test_Station::Station_Existante() {
+    Plateforme_Test t;
+    t.Ecrit_Reglage("Setup ", "Indicatif Station", "F6OLD");
+    t.Ecrit_Reglage("Setup F5ABC", "bande Utilisee", "4");
+    t.Ecrit_Reglage("Setup F5ABC", "Mode Utilise", "1");
+    const QByteArray log = QSO + "\r\n" + QSO + "\n";
+    t.Ecrit_Fichier("F5ABC_TORV.log", log);
+    t.Ecrit_Fichier("F6OLD_TORV.log", QSO + "\r\n");
+    Main main(t.plateforme);
+    main.Form_Load();
+    const QString ligne_avant = main.Ligne_Selectionnee;
+    Station* station = Ouvre_Station(main);
+    QTest::keyClicks(station->New_Indicatif, "F5ABC");
+    station->Validation->click();
+
+    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), log);
+    QCOMPARE(t.Reglage("Setup F5ABC", "bande Utilisee"), QStringLiteral("4"));
+    QCOMPARE(main.Bande_A->currentText(), QStringLiteral("14 Mhz"));
+    QCOMPARE(main.Mode_A->currentText(), QStringLiteral("CW"));
+    QCOMPARE(main.Liste_TORV->count(), 2);
+    QCOMPARE(main.Liste_TORV->currentRow(), -1);
+    QCOMPARE(main.Ligne_Selectionnee, ligne_avant);
+}
+
+void Test_Station::Une_Seule_Fenetre() {
+    Plateforme_Test t;
+    Main main(t.plateforme);
+    main.Form_Load();
+    Station* premiere = Ouvre_Station(main);
+    premiere->New_Indicatif->setText("F5");
+    Station* seconde = Ouvre_Station(main);
+    QCOMPARE(seconde, premiere);
+    QCOMPARE(main.findChildren<Station*>().size(), 1);
+    QCOMPARE(seconde->New_Indicatif->text(), QStringLiteral("F5"));
+    premiere->close();
+    QTRY_VERIFY(!main.findChild<Station*>());
+    QCOMPARE(Ouvre_Station(main)->New_Indicatif->text(), QString());
+}
+
+void Test_Station::Fermeture_Apres_Refus() {
+    Plateforme_Test t;
+    t.Ecrit_Reglage("Setup ", "Indicatif Station", "F6OLD");
+    t.Ecrit_Fichier("F6OLD_TORV.log", QSO + "\r\n");
+    Main main(t.plateforme);
+    main.Form_Load();
+    Station* station = Ouvre_Station(main);
+    station->New_Indicatif->setText("F5 ABC");
+    station->Validation->click();
+    station->close();
+    QCOMPARE(main.Indicatif_Station, QStringLiteral("F6OLD"));
+    QCOMPARE(main.Liste_TORV->count(), 1);
+    QCOMPARE(t.Reglage("Setup ", "Indicatif Station"), QStringLiteral("F6OLD"));
+}
