@@ -14,4 +14,16 @@ QString Heure_Locale_Texte(const Horloge& horloge) {
     return horloge.Locale().time().toString(QStringLiteral("HH:mm:ss"));
 }
 
+QDate Date_Du_Jour(const Horloge& horloge) {
+    return horloge.Locale().date();
+}
+
+QString Suffixe_Date(const QDate& jour) {
+    return jour.toString(QStringLiteral("_dd_MM_yy"));
+}
+
+QString Suffixe_Date(const Horloge& horloge) {
+    return Suffixe_Date(Date_Du_Jour(horloge));
+}
+
 } // namespace Sous_Programmes

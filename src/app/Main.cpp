@@ -14,6 +14,7 @@
 #include "log/Edition_QSO.h"
 #include "log/Journal.h"
 #include "log/Journal_Station.h"
+#include "reports/Commandes_Rapports.h"
 
 #include <QAction>
 #include <QApplication>
@@ -95,6 +96,7 @@ Main::Main(Plateforme& plateforme) : QMainWindow(nullptr), plateforme(plateforme
     Cree_Menus();
     Place_Controles();
     edition = new Edition_QSO(*this);
+    rapports = new Commandes_Rapports(*this);
     Relie_Evenements();
 }
 
@@ -305,6 +307,11 @@ void Main::Relie_Evenements() {
     connect(Mnu_Apropos, &QAction::triggered, this, &Main::Mnu_Apropos_Click);
     connect(Mnu_New_Indicatif, &QAction::triggered, this, &Main::Mnu_New_Indicatif_Click);
     connect(Liste_TORV, &QListWidget::currentRowChanged, edition, &Edition_QSO::Liste_TORV_Click);
+    connect(Mnu_ADIF, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_ADIF_Click);
+    connect(Mnu_Imp_Contacte, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_Imp_Contacte_Click);
+    connect(Mnu_Enr_Contacte, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_Enr_Contacte_Click);
+    connect(Mnu_C_Contacte, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_C_Contacte_Click);
+    connect(Mnu_Score, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_Score_Click);
     Timer1->start();
 }
 

@@ -16,6 +16,7 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 class QTimer;
+class Commandes_Rapports;
 class Edition_QSO;
 class Station;
 
@@ -142,5 +143,6 @@ private:
     void Lit_Date_Auto();
 
     Edition_QSO* edition;
+    Commandes_Rapports* rapports;
     QPointer<Station> station;
 };

@@ -2,6 +2,7 @@
 
 class Fichiers;
 class Horloge;
+class Imprimante;
 class Messages;
 class Parametres;
 class Repertoire;
@@ -14,4 +15,5 @@ struct Plateforme {
     Repertoire& repertoire;
     Parametres& parametres;
     Fichiers& fichiers;
+    Imprimante& imprimante;
 };

@@ -2,6 +2,7 @@
 
 #include "app/Fichiers.h"
 #include "app/Horloge.h"
+#include "app/Imprimante.h"
 #include "app/Messages_Fenetre.h"
 #include "app/Parametres.h"
 #include "app/Repertoire.h"
@@ -22,7 +23,8 @@ int main(int argc, char* argv[]) {
     Repertoire_Programme repertoire;
     const std::unique_ptr<Parametres> parametres = Parametres::Natifs();
     Fichiers_Disque fichiers;
-    Plateforme plateforme{messages, horloge, repertoire, *parametres, fichiers};
+    Imprimante_Systeme imprimante;
+    Plateforme plateforme{messages, horloge, repertoire, *parametres, fichiers, imprimante};
 
     Main fenetre(plateforme);
     fenetre.Form_Load();

@@ -1,8 +1,12 @@
 #include "support/Doubles.h"
 
 #include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
+#include <limits>
 
 void Messages_Test::Affiche(const QString& texte) {
     textes.append(texte);
@@ -40,10 +44,89 @@ bool Fichiers_Defaillants::Valide(QSaveFile& brouillon) {
     return Fichiers_Disque::Valide(brouillon);
 }
 
+namespace {
+
+// What a poppler tool prints; nothing when it fails (no PDF, say), which the test then sees.
+QString Sortie(const QString& programme, const QStringList& arguments) {
+    QProcess processus;
+    processus.start(programme, arguments);
+    if (!processus.waitForFinished(30000) || processus.exitStatus() != QProcess::NormalExit ||
+        processus.exitCode() != 0) {
+        qWarning("%s: %s", qPrintable(programme), processus.readAllStandardError().constData());
+        return {};
+    }
+    return QString::fromUtf8(processus.readAllStandardOutput());
+}
+
+// Courier at 9 points advances 5.4 points a character.
+constexpr const char* Pas_Courier_9 = "5.4";
+
+} // namespace
+
+bool Imprimante_Test::Choisit(QPrinter& imprimante) {
+    ++dialogues;
+    police_au_dialogue = Police();
+    if (annule)
+        return false;
+    imprimante.setOutputFormat(QPrinter::PdfFormat);
+    imprimante.setOutputFileName(chemin_force.isEmpty() ? Chemin_PDF() : chemin_force);
+    return true;
+}
+
+QString Imprimante_Test::Chemin_PDF() const {
+    return dossier.filePath(QStringLiteral("impression.pdf"));
+}
+
+bool Imprimante_Test::Imprime_Quelque_Chose() const {
+    return QFile::exists(Chemin_PDF());
+}
+
+QList<QStringList> Imprimante_Test::Pages() const {
+    const QString texte =
+        Sortie(QStringLiteral("pdftotext"), {"-fixed", Pas_Courier_9, "-enc", "UTF-8", Chemin_PDF(), "-"});
+    QList<QStringList> pages;
+    QStringList tranches = texte.split(QLatin1Char('\f'));
+    tranches.removeLast(); // after the last page break
+    qsizetype marge = std::numeric_limits<qsizetype>::max();
+    for (const QString& tranche : tranches) {
+        QStringList lignes = tranche.split(QLatin1Char('\n'));
+        if (!lignes.isEmpty() && lignes.last().isEmpty())
+            lignes.removeLast();
+        for (QString& ligne : lignes) {
+            while (ligne.endsWith(QLatin1Char(' ')))
+                ligne.chop(1);
+            if (!ligne.isEmpty())
+                marge = qMin(marge, ligne.indexOf(QRegularExpression(QStringLiteral("\\S"))));
+        }
+        pages.append(lignes);
+    }
+    for (QStringList& page : pages)
+        for (QString& ligne : page)
+            ligne.remove(0, qMin(marge, ligne.size()));
+    return pages;
+}
+
+QString Imprimante_Test::Taille_Page() const {
+    const QString info = Sortie(QStringLiteral("pdfinfo"), {Chemin_PDF()});
+    const QRegularExpressionMatch taille =
+        QRegularExpression(QStringLiteral("Page size:\\s+(\\S+ x \\S+) pts")).match(info);
+    return taille.captured(1);
+}
+
+QStringList Imprimante_Test::Polices() const {
+    QStringList polices;
+    const QStringList lignes = Sortie(QStringLiteral("pdffonts"), {Chemin_PDF()}).split(QLatin1Char('\n'));
+    for (qsizetype i = 2; i < lignes.size(); ++i) {
+        if (!lignes[i].isEmpty())
+            polices.append(lignes[i].section(QLatin1Char(' '), 0, 0));
+    }
+    return polices;
+}
+
 Plateforme_Test::Plateforme_Test()
     : parametres(std::make_unique<Parametres>(
           std::make_unique<QSettings>(Fichier_Reglages(), QSettings::IniFormat))),
-      plateforme{messages, horloge, repertoire, *parametres, fichiers} {}
+      plateforme{messages, horloge, repertoire, *parametres, fichiers, imprimante} {}
 
 QString Plateforme_Test::Chemin(const QString& nom) const {
     return repertoire.dossier.filePath(nom);

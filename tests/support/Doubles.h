@@ -2,6 +2,7 @@
 
 #include "app/Fichiers.h"
 #include "app/Horloge.h"
+#include "app/Imprimante.h"
 #include "app/Messages.h"
 #include "app/Parametres.h"
 #include "app/Plateforme.h"
@@ -55,6 +56,32 @@ protected:
     bool Valide(QSaveFile& brouillon) override;
 };
 
+// The real page painter writing a PDF file instead of a printer: the dialog is skipped, or cancelled on
+// demand. The printed text is read back from the PDF with poppler's tools.
+class Imprimante_Test : public Imprimante {
+public:
+    bool annule = false;
+    // Where the PDF goes instead of the usual temporary file, to make printing fail.
+    QString chemin_force;
+    int dialogues = 0;
+    QFont police_au_dialogue;
+
+    QString Chemin_PDF() const;
+    bool Imprime_Quelque_Chose() const;
+    // The text of each page, one line per printed line, as pdftotext lays it out in the font's own
+    // pitch: the columns common to every line (the page margin) are taken off, trailing blanks too.
+    QList<QStringList> Pages() const;
+    // The PDF's page size in points and its fonts, as pdfinfo and pdffonts give them.
+    QString Taille_Page() const;
+    QStringList Polices() const;
+
+protected:
+    bool Choisit(QPrinter& imprimante) override;
+
+private:
+    QTemporaryDir dossier;
+};
+
 // A whole platform in temporary folders: the working folder and a settings file of its own.
 class Plateforme_Test {
 public:
@@ -66,6 +93,7 @@ public:
     QTemporaryDir dossier_reglages;
     std::unique_ptr<Parametres> parametres;
     Fichiers_Defaillants fichiers;
+    Imprimante_Test imprimante;
     Plateforme plateforme;
 
     QString Chemin(const QString& nom) const;

@@ -1,0 +1,111 @@
+#include "reports/Aff_Contacte.h"
+
+#include "app/Adaptateur_Touches.h"
+#include "app/Couleurs.h"
+#include "app/Horloge.h"
+#include "app/Main.h"
+#include "reports/Rapports.h"
+#include "reports/Rapports_Station.h"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace {
+
+QFont Police_Liste() {
+    QFont police(QStringLiteral("Courier New"), 9);
+    police.setStyleHint(QFont::TypeWriter);
+    police.setFixedPitch(true);
+    return police;
+}
+
+// Wide enough for a whole list line, 24 lines high.
+QSize Taille_Liste(const QListWidget* liste) {
+    const QFontMetrics mesures(liste->font());
+    return {mesures.horizontalAdvance(QString(70, QLatin1Char('M'))) +
+                liste->verticalScrollBar()->sizeHint().width(),
+            mesures.lineSpacing() * 24};
+}
+
+} // namespace
+
+Aff_Contacte::Aff_Contacte(Main& main) : QWidget(&main, Qt::Window), main(main) {
+    setObjectName(QStringLiteral("Aff_Contacte"));
+    Label3 = new QLabel(this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    QFont gras = font();
+    gras.setBold(true);
+    gras.setPointSize(gras.pointSize() + 2);
+    Label3->setFont(gras);
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Liste_TORV_Contacte = new QListWidget(this);
+    Liste_TORV_Contacte->setObjectName(QStringLiteral("Liste_TORV_Contacte"));
+    Liste_TORV_Contacte->setFont(Police_Liste());
+    Liste_TORV_Contacte->setMinimumSize(Taille_Liste(Liste_TORV_Contacte));
+    Couleurs::Colorie(Liste_TORV_Contacte, Couleurs::Jaune);
+    Enregistrer = new QPushButton(this);
+    Enregistrer->setObjectName(QStringLiteral("Enregistrer"));
+    Imprimer = new QPushButton(this);
+    Imprimer->setObjectName(QStringLiteral("Imprimer"));
+
+    auto* boutons = new QHBoxLayout;
+    boutons->addStretch();
+    boutons->addWidget(Enregistrer);
+    boutons->addWidget(Imprimer);
+    boutons->addStretch();
+    auto* colonne = new QVBoxLayout(this);
+    colonne->addWidget(Label3, 0, Qt::AlignHCenter);
+    colonne->addWidget(Label2);
+    colonne->addWidget(Liste_TORV_Contacte);
+    colonne->addLayout(boutons);
+
+    for (QPushButton* bouton : {Enregistrer, Imprimer})
+        Sous_Programmes::Entree_Presse(bouton);
+    connect(Enregistrer, &QPushButton::clicked, this, &Aff_Contacte::Enregistrer_Click);
+    connect(Imprimer, &QPushButton::clicked, this, &Aff_Contacte::Imprimer_Click);
+    Form_Load();
+    resize(sizeHint());
+}
+
+void Aff_Contacte::Form_Load() {
+    setWindowTitle(QStringLiteral("Phares Contactés"));
+    Label2->setText(QStringLiteral("  Ref             Nom du Phare                        Date      Indicatif"
+                                   "         QSL"));
+    Label3->setText(QStringLiteral("Liste alphanumérique des Phares contactés"));
+    Enregistrer->setText(QStringLiteral("Enregistrer"));
+    Imprimer->setText(QStringLiteral("Imprimer"));
+    Liste_TORV_Contacte->clear();
+    const std::optional<QList<QByteArray>> log = Sous_Programmes::Lit_Log_Rapport(main);
+    Liste_TORV_Contacte->addItems(Rapports::Liste_Alphabetique(log.value_or(QList<QByteArray>{})));
+}
+
+QStringList Aff_Contacte::Lignes() const {
+    QStringList lignes;
+    lignes.reserve(Liste_TORV_Contacte->count());
+    for (int i = 0; i < Liste_TORV_Contacte->count(); ++i)
+        lignes.append(Liste_TORV_Contacte->item(i)->text());
+    return lignes;
+}
+
+void Aff_Contacte::Enregistrer_Click() {
+    const QDate jour = Sous_Programmes::Date_Du_Jour(main.plateforme.horloge);
+    Sous_Programmes::Enregistre_Rapport(
+        main, Rapports::Nom_Liste_Alphabetique(main.Indicatif_Station, jour),
+        Rapports::Liste_Phares_Contactes(Rapports::Support::Fichier, main.Indicatif_Station, jour,
+                                         Sous_Programmes::Credit_Rapport(main), Lignes()),
+        Sous_Programmes::Annonce_Log);
+}
+
+void Aff_Contacte::Imprimer_Click() {
+    const QDate jour = Sous_Programmes::Date_Du_Jour(main.plateforme.horloge);
+    Sous_Programmes::Imprime_Rapport(
+        main, windowTitle(),
+        Rapports::Liste_Phares_Contactes(Rapports::Support::Papier, main.Indicatif_Station, jour,
+                                         Sous_Programmes::Credit_Rapport(main), Lignes()));
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class Aff_Contacte;
+class Main;
+class Score_Phares;
+
+// The menu commands of the main window that export the log, save or print its reports, and open
+// the alphabetical list and the score.
+class Commandes_Rapports : public QObject {
+    Q_OBJECT
+
+public:
+    explicit Commandes_Rapports(Main& main);
+
+    void Mnu_ADIF_Click();
+    void Mnu_Imp_Contacte_Click();
+    void Mnu_Enr_Contacte_Click();
+    void Mnu_C_Contacte_Click();
+    void Mnu_Score_Click();
+
+private:
+    Main& main;
+    QPointer<Aff_Contacte> aff_contacte;
+    QPointer<Score_Phares> score_phares;
+};

@@ -1,0 +1,31 @@
+#include "reports/Phares_Contactes.h"
+
+#include "app/Horloge.h"
+#include "app/Main.h"
+#include "reports/Rapports.h"
+#include "reports/Rapports_Station.h"
+
+namespace Sous_Programmes {
+
+void Enregistre_Phares_Contactes(Main& main) {
+    const QDate jour = Date_Du_Jour(main.plateforme.horloge);
+    const std::optional<QList<QByteArray>> log = Lit_Log_Rapport(main);
+    if (!log)
+        return;
+    Enregistre_Rapport(main, Rapports::Nom_Phares_Contactes(main.Indicatif_Station, jour),
+                       Rapports::Phares_Contactes(Rapports::Support::Fichier, main.Indicatif_Station, jour,
+                                                  Credit_Rapport(main), *log),
+                       Annonce_Log);
+}
+
+void Imprime_Phares_Contactes(Main& main) {
+    const QDate jour = Date_Du_Jour(main.plateforme.horloge);
+    const std::optional<QList<QByteArray>> log = Lit_Log_Rapport(main);
+    if (!log)
+        return;
+    Imprime_Rapport(main, QStringLiteral("Phares contactés"),
+                    Rapports::Phares_Contactes(Rapports::Support::Papier, main.Indicatif_Station, jour,
+                                               Credit_Rapport(main), *log));
+}
+
+} // namespace Sous_Programmes

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The text reports of the log, saved to a file or printed: a title with the callsign and the day, an
+// empty line, a column header, an empty line, the numbered lines, then the credit line. Their lines
+// are the file's bytes (Windows-1252), so the log's own lines pass through untouched.
+namespace Rapports {
+
+using Lignes = QList<QByteArray>;
+
+// A saved report and its printout differ only in their spacing.
+enum class Support { Fichier, Papier };
+
+QString Credit(const QString& revision);
+// The number of a report line: right-aligned in five columns, then a blank.
+QByteArray Numero(qsizetype numero);
+
+// Every QSO of the log in log order, the stored line after its number.
+QString Nom_Phares_Contactes(const QString& indicatif, const QDate& jour);
+Lignes Phares_Contactes(Support support, const QString& indicatif, const QDate& jour, const QString& credit,
+                        const Lignes& log);
+
+// The alphabetical list: one short line per QSO (reference, lighthouse name, date, callsign, QSL
+// marker), sorted as text without regard to case, after an empty first line.
+QString Ligne_Alphabetique(const QString& enregistrement);
+QStringList Liste_Alphabetique(const Lignes& log);
+QString Nom_Liste_Alphabetique(const QString& indicatif, const QDate& jour);
+// The report of the list's lines, the empty first line left out.
+Lignes Liste_Phares_Contactes(Support support, const QString& indicatif, const QDate& jour,
+                              const QString& credit, const QStringList& lignes);
+
+} // namespace Rapports

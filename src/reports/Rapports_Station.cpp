@@ -1,0 +1,44 @@
+#include "reports/Rapports_Station.h"
+
+#include "app/Fichier_Texte.h"
+#include "app/Fichiers.h"
+#include "app/Imprimante.h"
+#include "app/Main.h"
+#include "app/Messages.h"
+#include "reports/Rapports.h"
+
+namespace Sous_Programmes {
+
+std::optional<QList<QByteArray>> Lit_Log_Rapport(Main& main) {
+    const Lecture_Fichier lecture = main.plateforme.fichiers.Lit(main.Chemin_Log());
+    if (!lecture.Lu()) {
+        main.plateforme.messages.Affiche(Message_Lecture_Impossible(main.Chemin_Log(), lecture.raison));
+        return std::nullopt;
+    }
+    return lecture.lignes;
+}
+
+bool Enregistre_Rapport(Main& main, const QString& nom, const QList<QByteArray>& lignes,
+                        const QString& annonce) {
+    const QString chemin = main.Chemin(nom);
+    const QString raison = main.plateforme.fichiers.Remplace(chemin, lignes);
+    if (!raison.isEmpty()) {
+        main.plateforme.messages.Affiche(Message_Ecriture_Impossible(chemin, raison));
+        return false;
+    }
+    main.plateforme.messages.Affiche(annonce + nom);
+    return true;
+}
+
+void Imprime_Rapport(Main& main, const QString& document, const QList<QByteArray>& lignes) {
+    Imprimante& imprimante = main.plateforme.imprimante;
+    if (imprimante.Imprime(document, Fichier_Texte::Decode_Lignes(lignes)) ==
+        Imprimante::Impression::Impossible)
+        main.plateforme.messages.Affiche(Message_Impression_Impossible(imprimante.Destination()));
+}
+
+QString Credit_Rapport(const Main& main) {
+    return Rapports::Credit(main.Revision_Programme);
+}
+
+} // namespace Sous_Programmes

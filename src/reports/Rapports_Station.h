@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+class Main;
+
+// What every export and report of the current station shares: reading its log, writing a file of the
+// working folder, printing. A file that cannot be read or written is reported to the operator, naming
+// it and saying why, and an earlier file of the same name is left as it was.
+namespace Sous_Programmes {
+
+inline const QString Annonce_Log = QStringLiteral("Le log a été enregistré sous le nom : ");
+inline const QString Annonce_Fichier = QStringLiteral("Le fichier a été enregistré sous le nom : ");
+
+// The station's log; empty when it cannot be read (a missing log included).
+std::optional<QList<QByteArray>> Lit_Log_Rapport(Main& main);
+// Replaces the file `nom` of the working folder in one step, then tells the operator its bare name
+// after `annonce`.
+bool Enregistre_Rapport(Main& main, const QString& nom, const QList<QByteArray>& lignes,
+                        const QString& annonce);
+// Prints after the printer dialog; says so only when the printer cannot start.
+void Imprime_Rapport(Main& main, const QString& document, const QList<QByteArray>& lignes);
+// The credit line of the files the program writes.
+QString Credit_Rapport(const Main& main);
+
+} // namespace Sous_Programmes

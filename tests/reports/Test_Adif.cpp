@@ -1,0 +1,152 @@
+#include "Test_Adif.h"
+
+#include "Outils_Rapports.h"
+#include "app/Main.h"
+#include "reports/Adif.h"
+
+#include <QAction>
+#include <QTest>
+
+using namespace Outils_Rapports;
+
+void Test_Adif::ADIF_SP_data() {
+    QTest::addColumn<QByteArray>("ligne");
+    QTest::addColumn<QString>("adif");
+    QTest::newRow("exemple") << Exemple
+                             << "<call:5>F5XYZ<STATE:2>29<name:4>JEAN<SIG:6>PB1004<qso_date:8>20140714"
+                                "<time_on:4>0935<mode:3>SSB<band:3>20m<rst_rcvd:2>59<rst_sent:2>57"
+                                "<SIG_INFO:9>P. Ar-Men<QSL_RCVD:1>Y<eor>";
+    QTest::newRow("sans prenom ni nom de phare")
+        << QSO("F6XYZ", "PB12", "02/01/15", "", " ")
+        << "<call:5>F6XYZ<STATE:2>29<name:0><SIG:4>PB12<qso_date:8>20150102<time_on:4>1005<mode:3>SSB"
+           "<band:3>20m<rst_rcvd:2>59<rst_sent:2>57<SIG_INFO:0><QSL_RCVD:1>N<eor>";
+    QTest::newRow("31/12/99 au vingt et unieme siecle")
+        << QSO("F6XYZ", "PB12", "31/12/99", "Phare", "*")
+        << "<call:5>F6XYZ<STATE:2>29<name:0><SIG:4>PB12<qso_date:8>20991231<time_on:4>1005<mode:3>SSB"
+           "<band:3>20m<rst_rcvd:2>59<rst_sent:2>57<SIG_INFO:5>Phare<QSL_RCVD:1>Y<eor>";
+    QTest::newRow("QSL autre que l'etoile")
+        << QSO("F6XYZ", "PB12", "02/01/15", "", "x")
+        << "<call:5>F6XYZ<STATE:2>29<name:0><SIG:4>PB12<qso_date:8>20150102<time_on:4>1005<mode:3>SSB"
+           "<band:3>20m<rst_rcvd:2>59<rst_sent:2>57<SIG_INFO:0><QSL_RCVD:1>N<eor>";
+    QTest::newRow("accent compte pour un caractere")
+        << QSO("F6XYZ", "PB1", "02/01/15", QStringLiteral("Île Vierge"), " ", "7.0 Mhz",
+               QStringLiteral("JÉRÔME"))
+        << QStringLiteral(
+               "<call:5>F6XYZ<STATE:2>29<name:6>JÉRÔME<SIG:3>PB1<qso_date:8>20150102<time_on:4>1005"
+               "<mode:3>SSB<band:3>40m<rst_rcvd:2>59<rst_sent:2>57<SIG_INFO:10>Île Vierge"
+               "<QSL_RCVD:1>N<eor>");
+    QTest::newRow("departement de quatre caracteres: les deux premiers")
+        << QByteArray("F5XYZ        9712 JEAN            PB100414/07/14 09:35 SSB 14 Mhz  59  57  "
+                      "P. Ar-Men                      *")
+        << "<call:5>F5XYZ<STATE:2>97<name:4>JEAN<SIG:6>PB1004<qso_date:8>20140714<time_on:4>0935<mode:3>SSB"
+           "<band:3>20m<rst_rcvd:2>59<rst_sent:2>57<SIG_INFO:9>P. Ar-Men<QSL_RCVD:1>Y<eor>";
+    QTest::newRow("departement d'un chiffre")
+        << QByteArray("F5XYZ        9                    PB1   01/02/03 04:05 CW  1.8 Mhz 599 599      "
+                      "                          *")
+        << "<call:5>F5XYZ<STATE:1>9<name:0><SIG:3>PB1<qso_date:8>20030201<time_on:4>0405<mode:2>CW"
+           "<band:4>160m<rst_rcvd:3>599<rst_sent:3>599<SIG_INFO:0><QSL_RCVD:1>Y<eor>";
+    QTest::newRow("ligne vide") << QByteArray()
+                                << "<call:0><STATE:0><name:0><SIG:0><qso_date:2>20<time_on:0><mode:0><band:0>"
+                                   "<rst_rcvd:0><rst_sent:0><SIG_INFO:0><QSL_RCVD:1>N<eor>";
+    QTest::newRow("ligne courte") << QByteArray("F5XYZ        29   JEAN            PB100414/07")
+                                  << "<call:5>F5XYZ<STATE:2>29<name:4>JEAN<SIG:6>PB1004<qso_date:8>20070714"
+                                     "<time_on:0><mode:0><band:0><rst_rcvd:0><rst_sent:0><SIG_INFO:0>"
+                                     "<QSL_RCVD:1>N<eor>";
+}
+
+void Test_Adif::ADIF_SP() {
+    QFETCH(QByteArray, ligne);
+    QFETCH(QString, adif);
+    QCOMPARE(Adif::ADIF_SP(Fichier_Texte::Decode(ligne)), adif);
+}
+
+void Test_Adif::Bandes_data() {
+    QTest::addColumn<QString>("bande");
+    QTest::addColumn<QString>("champ");
+    QTest::newRow("1.8") << "1.8 Mhz"
+                         << "<band:4>160m";
+    QTest::newRow("3.5") << "3.5 Mhz"
+                         << "<band:3>80m";
+    QTest::newRow("7.0") << "7.0 Mhz"
+                         << "<band:3>40m";
+    QTest::newRow("10") << "10 Mhz"
+                        << "<band:3>30m";
+    QTest::newRow("14") << "14 Mhz"
+                        << "<band:3>20m";
+    QTest::newRow("18") << "18 Mhz"
+                        << "<band:3>17m";
+    QTest::newRow("21") << "21 Mhz"
+                        << "<band:3>15m";
+    QTest::newRow("24") << "24 Mhz"
+                        << "<band:3>12m";
+    QTest::newRow("28") << "28 Mhz"
+                        << "<band:3>10m";
+    QTest::newRow("50") << "50 Mhz"
+                        << "<band:2>6m";
+    QTest::newRow("144") << "144 Mhz"
+                         << "<band:2>2m";
+    QTest::newRow("432") << "432 Mhz"
+                         << "<band:4>70cm";
+    QTest::newRow("texte tape inconnu") << "7 Mhz"
+                                        << "<band:0>";
+    QTest::newRow("casse differente") << "14 MHZ"
+                                      << "<band:0>";
+    QTest::newRow("vide") << ""
+                          << "<band:0>";
+}
+
+void Test_Adif::Bandes() {
+    QFETCH(QString, bande);
+    QFETCH(QString, champ);
+    const QString adif =
+        Adif::ADIF_SP(Fichier_Texte::Decode(QSO("F5XYZ", "PB1004", "14/07/14", "", " ", bande)));
+    QVERIFY2(adif.contains(QStringLiteral("<mode:3>SSB") + champ + QStringLiteral("<rst_rcvd:2>59")),
+             qPrintable(adif));
+}
+
+void Test_Adif::Export_data() {
+    QTest::addColumn<Lignes>("log");
+    QTest::addColumn<QStringList>("enregistrements");
+    QTest::newRow("log vide") << Lignes{} << QStringList{};
+    QTest::newRow("deux QSO dans l'ordre du log")
+        << Lignes{Exemple, QSO("F6XYZ", "PB12", "02/01/15", "", " ", "10 Mhz")}
+        << QStringList{
+               "<call:5>F5XYZ<STATE:2>29<name:4>JEAN<SIG:6>PB1004<qso_date:8>20140714<time_on:4>0935"
+               "<mode:3>SSB<band:3>20m<rst_rcvd:2>59<rst_sent:2>57<SIG_INFO:9>P. Ar-Men<QSL_RCVD:1>Y<eor>",
+               "<call:5>F6XYZ<STATE:2>29<name:0><SIG:4>PB12<qso_date:8>20150102<time_on:4>1005<mode:3>SSB"
+               "<band:3>30m<rst_rcvd:2>59<rst_sent:2>57<SIG_INFO:0><QSL_RCVD:1>N<eor>"};
+}
+
+void Test_Adif::Export() {
+    QFETCH(Lignes, log);
+    QFETCH(QStringList, enregistrements);
+    Plateforme_Test t;
+    Prepare_Station(t, log);
+    Main main(t.plateforme);
+    main.Form_Load();
+    main.Mnu_ADIF->trigger();
+    const QStringList entete{"Exportation du log de la station F5ABC au format ADIF",
+                             "",
+                             "Document produit par KEZ_TORV Revision 1.0.9",
+                             "",
+                             "",
+                             "<eoh>"};
+    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.adi"), Fichier(entete + enregistrements));
+    QCOMPARE(t.messages.textes, QStringList{"Le fichier a été enregistré sous le nom : F5ABC_TORV.adi"});
+}
+
+void Test_Adif::Second_Export_Remplace_Le_Premier() {
+    Plateforme_Test t;
+    Prepare_Station(t, {Exemple});
+    t.Ecrit_Fichier("F5ABC_TORV.adi",
+                    "export precedent, bien plus long que le nouveau\r\n" + QByteArray(5000, 'x'));
+    Main main(t.plateforme);
+    main.Form_Load();
+    main.Mnu_ADIF->trigger();
+    main.Mnu_ADIF->trigger();
+    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.adi").count("<eoh>"), 1);
+    QVERIFY(t.Lit_Fichier("F5ABC_TORV.adi").endsWith("<QSL_RCVD:1>Y<eor>\r\n"));
+    QCOMPARE(t.messages.textes.size(), 2);
+    QCOMPARE(QDir(t.repertoire.Chemin()).entryList(QDir::Files),
+             (QStringList{"F5ABC_TORV.adi", "F5ABC_TORV.log"}));
+}

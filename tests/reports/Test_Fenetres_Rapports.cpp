@@ -1,0 +1,446 @@
+#include "Test_Fenetres_Rapports.h"
+
+#include "Outils_Rapports.h"
+#include "app/Couleurs.h"
+#include "app/Main.h"
+#include "reports/Aff_Contacte.h"
+#include "reports/Score_Phares.h"
+
+#include <QAction>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+using namespace Outils_Rapports;
+using Etape = Fichiers_Defaillants::Etape;
+
+namespace {
+
+const QString Credit = QStringLiteral("Document produit par KEZ_TORV Revision 1.0.9");
+const QString Annonce = QStringLiteral("Le log a été enregistré sous le nom : ");
+const QByteArray QSO_2 = QSO("F6XYZ", "PB12", "02/01/15", "Phare du Creac'h");
+
+// The contacted-lighthouses report of F5ABC on 5 December 2026, as saved.
+QStringList Rapport_Enregistre(const Lignes& log) {
+    QStringList lignes{
+        Blancs(20) + "F5ABC Phares contactés au 05/12/2026", "",
+        "   N° Indicatif    Dpt     Prenom        Ref    Date    QTR  Mode  QRG  RSTR RSTE       "
+        "Mom du Phare           QSL",
+        ""};
+    for (qsizetype i = 0; i < log.size(); ++i)
+        lignes.append(QString::number(i + 1).rightJustified(5) + " " + Fichier_Texte::Decode(log[i]));
+    return lignes + QStringList{"", Credit};
+}
+
+// The same as printed, without the blanks that end a line (a printed page does not show them).
+QStringList Rapport_Imprime(const Lignes& log) {
+    QStringList lignes{
+        Blancs(31) + "F5ABC  Phares contactés au 05/12/2026", "",
+        "       N° Indicatif    Dpt     Prenom        Ref    Date    QTR  Mode  QRG  RSTR RSTE  "
+        "Mom du Phare           QSL",
+        ""};
+    for (qsizetype i = 0; i < log.size(); ++i)
+        lignes.append(Blancs(4) + QString::number(i + 1).rightJustified(5) + " " +
+                      Fichier_Texte::Decode(log[i]));
+    lignes += QStringList{"", "", Credit};
+    for (QString& ligne : lignes) {
+        while (ligne.endsWith(' '))
+            ligne.chop(1);
+    }
+    return lignes;
+}
+
+QStringList Aplatit(const QList<QStringList>& pages) {
+    QStringList lignes;
+    for (const QStringList& page : pages)
+        lignes += page;
+    return lignes;
+}
+
+bool Paysage(const QString& taille) {
+    const QStringList cotes = taille.split(" x ");
+    return cotes.size() == 2 && cotes[0].toDouble() > cotes[1].toDouble();
+}
+
+struct Fenetre_Test {
+    Plateforme_Test t;
+    Main main{t.plateforme};
+
+    explicit Fenetre_Test(const Lignes& log) {
+        Prepare_Station(t, log);
+        main.Form_Load();
+    }
+    Aff_Contacte* Liste() {
+        main.Mnu_C_Contacte->trigger();
+        return main.findChild<Aff_Contacte*>("Aff_Contacte");
+    }
+    Score_Phares* Score() {
+        main.Mnu_Score->trigger();
+        return main.findChild<Score_Phares*>("Score_Phares");
+    }
+};
+
+QStringList Textes(const QListWidget* liste) {
+    QStringList textes;
+    for (int i = 0; i < liste->count(); ++i)
+        textes.append(liste->item(i)->text());
+    return textes;
+}
+
+// Left = (screen width - window width) / 2, top likewise.
+QPoint Place_Centree(const QWidget* fenetre) {
+    const QRect ecran = fenetre->screen()->geometry();
+    return ecran.topLeft() +
+           QPoint((ecran.width() - fenetre->width()) / 2, (ecran.height() - fenetre->height()) / 2);
+}
+
+} // namespace
+
+void Test_Fenetres_Rapports::Enregistrement_Du_Rapport_data() {
+    QTest::addColumn<Lignes>("log");
+    QTest::newRow("log vide") << Lignes{};
+    QTest::newRow("deux QSO") << Lignes{Exemple, QSO_2};
+}
+
+void Test_Fenetres_Rapports::Enregistrement_Du_Rapport() {
+    QFETCH(Lignes, log);
+    Fenetre_Test f(log);
+    f.main.Mnu_Enr_Contacte->trigger();
+    QCOMPARE(f.t.Lit_Fichier("Phares_Contacte_F5ABC_05_12_26.txt"), Fichier(Rapport_Enregistre(log)));
+    QCOMPARE(f.t.messages.textes, QStringList{Annonce + "Phares_Contacte_F5ABC_05_12_26.txt"});
+}
+
+void Test_Fenetres_Rapports::Rapport_Du_Jour_Remplace_Celui_Du_Jour() {
+    Fenetre_Test f({Exemple});
+    f.main.Mnu_Enr_Contacte->trigger();
+    f.t.Ecrit_Fichier("F5ABC_TORV.log", Fichier(Lignes{Exemple, QSO_2}));
+    f.main.Mnu_Enr_Contacte->trigger();
+    QCOMPARE(f.t.Lit_Fichier("Phares_Contacte_F5ABC_05_12_26.txt"),
+             Fichier(Rapport_Enregistre({Exemple, QSO_2})));
+    f.t.horloge.locale = QDateTime(QDate(2026, 12, 6), QTime(0, 1));
+    f.main.Mnu_Enr_Contacte->trigger();
+    QCOMPARE(QDir(f.t.repertoire.Chemin()).entryList(QDir::Files),
+             (QStringList{"F5ABC_TORV.log", "Phares_Contacte_F5ABC_05_12_26.txt",
+                          "Phares_Contacte_F5ABC_06_12_26.txt"}));
+    QVERIFY(f.t.Lit_Fichier("Phares_Contacte_F5ABC_06_12_26.txt")
+                .startsWith(Blancs(20).toLatin1() + "F5ABC Phares contact\xe9s au 06/12/2026\r\n"));
+}
+
+void Test_Fenetres_Rapports::Impression_Du_Rapport() {
+    Fenetre_Test f({Exemple, QSO_2});
+    const QFont avant(QStringLiteral("DejaVu Sans"), 12);
+    f.t.imprimante.Change_Police(avant);
+    f.main.Mnu_Imp_Contacte->trigger();
+    QCOMPARE(f.t.imprimante.dialogues, 1);
+    QCOMPARE(f.t.imprimante.police_au_dialogue.family(), QStringLiteral("Courier New"));
+    QCOMPARE(f.t.imprimante.police_au_dialogue.pointSize(), 9);
+    QVERIFY(f.t.imprimante.police_au_dialogue.bold());
+    QCOMPARE(f.t.imprimante.Police(), avant);
+    const QList<QStringList> pages = f.t.imprimante.Pages();
+    QCOMPARE(pages.size(), 1);
+    QCOMPARE(pages[0], Rapport_Imprime({Exemple, QSO_2}));
+    // A whole log line is too wide for a portrait page.
+    QVERIFY2(Paysage(f.t.imprimante.Taille_Page()), qPrintable(f.t.imprimante.Taille_Page()));
+    QCOMPARE(f.t.imprimante.Polices(), QStringList{"LiberationMono-Bold"});
+    QVERIFY(f.t.messages.textes.isEmpty());
+}
+
+void Test_Fenetres_Rapports::Impression_Sur_Plusieurs_Pages() {
+    Lignes log;
+    for (int i = 0; i < 120; ++i)
+        log.append(QSO(QStringLiteral("F%1ABC").arg(i), "PB1004", "14/07/14"));
+    Fenetre_Test f(log);
+    f.main.Mnu_Imp_Contacte->trigger();
+    const QList<QStringList> pages = f.t.imprimante.Pages();
+    QVERIFY2(pages.size() >= 2, qPrintable(QString::number(pages.size())));
+    const qsizetype pleine = pages[0].size();
+    for (qsizetype i = 0; i + 1 < pages.size(); ++i)
+        QCOMPARE(pages[i].size(), pleine);
+    QVERIFY(pages.last().size() <= pleine);
+    QCOMPARE(Aplatit(pages), Rapport_Imprime(log));
+}
+
+void Test_Fenetres_Rapports::Impression_Annulee_data() {
+    QTest::addColumn<QString>("commande");
+    QTest::newRow("rapport") << "rapport";
+    QTest::newRow("liste alphabetique") << "liste";
+}
+
+void Test_Fenetres_Rapports::Impression_Annulee() {
+    QFETCH(QString, commande);
+    Fenetre_Test f({Exemple});
+    const QFont avant(QStringLiteral("DejaVu Sans"), 12);
+    f.t.imprimante.Change_Police(avant);
+    f.t.imprimante.annule = true;
+    if (commande == "rapport")
+        f.main.Mnu_Imp_Contacte->trigger();
+    else
+        QTest::mouseClick(f.Liste()->Imprimer, Qt::LeftButton);
+    QCOMPARE(f.t.imprimante.dialogues, 1);
+    QVERIFY(!f.t.imprimante.Imprime_Quelque_Chose());
+    QCOMPARE(f.t.imprimante.Police(), avant);
+    QVERIFY(f.t.messages.textes.isEmpty());
+}
+
+void Test_Fenetres_Rapports::Impression_Impossible() {
+    Fenetre_Test f({Exemple});
+    f.t.imprimante.chemin_force = f.t.Chemin("dossier absent/rapport.pdf");
+    f.main.Mnu_Imp_Contacte->trigger();
+    QCOMPARE(f.t.messages.textes, QStringList{"Impossible d'imprimer sur " + f.t.imprimante.chemin_force +
+                                              " : l'impression n'a pas pu commencer."});
+    QCOMPARE(f.t.imprimante.Police(), QFont());
+}
+
+void Test_Fenetres_Rapports::Liste_Alphabetique_Affichee() {
+    Fenetre_Test f({QSO("F5ZZZ", "PB123", "01/01/06", "Phare A", " "),
+                    QSO("F6AAA", "PB0045", "03/03/06", "Phare B"), Exemple});
+    Aff_Contacte* fenetre = f.Liste();
+    QVERIFY(fenetre);
+    QVERIFY(fenetre->isVisible());
+    QVERIFY(fenetre->isWindow());
+    QCOMPARE(fenetre->pos(), Place_Centree(fenetre));
+    QCOMPARE(fenetre->windowTitle(), QStringLiteral("Phares Contactés"));
+    QCOMPARE(fenetre->Label3->text(), QStringLiteral("Liste alphanumérique des Phares contactés"));
+    QCOMPARE(fenetre->Label2->text(),
+             QStringLiteral("  Ref             Nom du Phare                        Date "
+                            "     Indicatif         QSL"));
+    QCOMPARE(fenetre->Enregistrer->text(), QStringLiteral("Enregistrer"));
+    QCOMPARE(fenetre->Imprimer->text(), QStringLiteral("Imprimer"));
+    QCOMPARE(Couleurs::Couleur(fenetre->Liste_TORV_Contacte), Couleurs::Jaune);
+    QVERIFY(QFontInfo(fenetre->Liste_TORV_Contacte->font()).fixedPitch());
+    QCOMPARE(Textes(fenetre->Liste_TORV_Contacte),
+             (QStringList{"", " PB0045  Phare B                         03/03/06  F6AAA          ",
+                          " PB1004  P. Ar-Men                       14/07/14  F5XYZ         *",
+                          " PB123   Phare A                         01/01/06  F5ZZZ          "}));
+}
+
+void Test_Fenetres_Rapports::Liste_Ouverte_Une_Fois() {
+    Fenetre_Test f({Exemple});
+    QPointer<Aff_Contacte> premiere = f.Liste();
+    f.t.Ecrit_Fichier("F5ABC_TORV.log", Fichier(Lignes{Exemple, QSO_2}));
+    QCOMPARE(f.Liste(), premiere.data());
+    QCOMPARE(f.main.findChildren<Aff_Contacte*>().size(), 1);
+    QCOMPARE(premiere->Liste_TORV_Contacte->count(), 2);
+    premiere->close();
+    QTRY_VERIFY(!premiere);
+    QCOMPARE(f.Liste()->Liste_TORV_Contacte->count(), 3);
+}
+
+void Test_Fenetres_Rapports::Liste_Enregistree_data() {
+    QTest::addColumn<Lignes>("log");
+    QTest::addColumn<QStringList>("numerotees");
+    QTest::newRow("log vide") << Lignes{} << QStringList{};
+    QTest::newRow("trois QSO")
+        << Lignes{QSO("F5ZZZ", "PB123", "01/01/06", "Phare A"), QSO("F6AAA", "PB0045", "03/03/06", "Phare B"),
+                  Exemple}
+        << QStringList{"    1  PB0045  Phare B                         03/03/06  F6AAA          ",
+                       "    2  PB1004  P. Ar-Men                       14/07/14  F5XYZ         *",
+                       "    3  PB123   Phare A                         01/01/06  F5ZZZ          "};
+}
+
+void Test_Fenetres_Rapports::Liste_Enregistree() {
+    QFETCH(Lignes, log);
+    QFETCH(QStringList, numerotees);
+    Fenetre_Test f(log);
+    Aff_Contacte* fenetre = f.Liste();
+    // The list is saved as it stands, not as the log now is.
+    f.t.Ecrit_Fichier("F5ABC_TORV.log", Fichier(Lignes{QSO_2}));
+    QTest::mouseClick(fenetre->Enregistrer, Qt::LeftButton);
+    const QString nom = QStringLiteral("F5ABC_Liste_alaphanumerique_Phares_05_12_26.txt");
+    QCOMPARE(
+        f.t.Lit_Fichier(nom),
+        Fichier(QStringList{"    F5ABC Liste alphanumerique des Phares contactés au 05/12/2026", "",
+                            "   N°   Ref        Nom du Phare                 Date   Indicatif    QSL", ""} +
+                numerotees + QStringList{"", Credit}));
+    QCOMPARE(f.t.messages.textes, QStringList{Annonce + nom});
+}
+
+void Test_Fenetres_Rapports::Liste_Imprimee() {
+    Fenetre_Test f({QSO("F5ZZZ", "PB123", "01/01/06", "Phare A"), Exemple});
+    QTest::mouseClick(f.Liste()->Imprimer, Qt::LeftButton);
+    const QList<QStringList> pages{
+        {"        F5ABC Liste alphanumerique des Phares contactés au 05/12/2026", "",
+         "        N°  Ref         Nom du Phare                Date   Indicatif     QSL", "",
+         "        1  PB1004  P. Ar-Men                       14/07/14  F5XYZ         *",
+         "        2  PB123   Phare A                         01/01/06  F5ZZZ", "", "", Credit}};
+    QCOMPARE(f.t.imprimante.Pages(), pages);
+    QVERIFY2(!Paysage(f.t.imprimante.Taille_Page()), qPrintable(f.t.imprimante.Taille_Page()));
+    QVERIFY(f.t.messages.textes.isEmpty());
+}
+
+void Test_Fenetres_Rapports::Score_data() {
+    QTest::addColumn<Lignes>("log");
+    QTest::addColumn<QString>("contactes");
+    QTest::addColumn<QString>("confirmes");
+    QTest::newRow("log vide") << Lignes{} << "0"
+                              << "0";
+    QTest::newRow("trois fois le meme phare, un confirme")
+        << Lignes{QSO("F1A", "PB1004", "01/01/06"), Exemple, QSO("F1C", "PB1004", "03/01/06", "", "x")} << "3"
+        << "1";
+}
+
+void Test_Fenetres_Rapports::Score() {
+    QFETCH(Lignes, log);
+    QFETCH(QString, contactes);
+    QFETCH(QString, confirmes);
+    Fenetre_Test f(log);
+    Score_Phares* fenetre = f.Score();
+    QVERIFY(fenetre);
+    QVERIFY(fenetre->isVisible());
+    QCOMPARE(fenetre->pos(), Place_Centree(fenetre));
+    QCOMPARE(fenetre->windowTitle(), QStringLiteral("Scores"));
+    QCOMPARE(fenetre->Label1->text(), QStringLiteral("Score des Phares contactés"));
+    QCOMPARE(fenetre->Label2->text(), QStringLiteral("Nombre de Phares contactés"));
+    QCOMPARE(fenetre->Label3->text(), QStringLiteral("Nombre de Phares confirmés"));
+    QCOMPARE(fenetre->QSO_NB->text(), contactes);
+    QCOMPARE(fenetre->QSL_NB->text(), confirmes);
+    for (QLineEdit* boite : {fenetre->QSO_NB, fenetre->QSL_NB})
+        QCOMPARE(Couleurs::Couleur(boite), Couleurs::Jaune);
+    QVERIFY(f.t.messages.textes.isEmpty());
+}
+
+void Test_Fenetres_Rapports::Score_Ouvert_Une_Fois() {
+    Fenetre_Test f({Exemple});
+    QPointer<Score_Phares> premiere = f.Score();
+    f.t.Ecrit_Fichier("F5ABC_TORV.log", Fichier(Lignes{Exemple, QSO_2, Exemple}));
+    QCOMPARE(f.Score(), premiere.data());
+    QCOMPARE(f.main.findChildren<Score_Phares*>().size(), 1);
+    QCOMPARE(premiere->QSO_NB->text(), QStringLiteral("1"));
+    premiere->close();
+    QTRY_VERIFY(!premiere);
+    Score_Phares* seconde = f.Score();
+    QCOMPARE(seconde->QSO_NB->text(), QStringLiteral("3"));
+    QCOMPARE(seconde->QSL_NB->text(), QStringLiteral("2"));
+}
+
+void Test_Fenetres_Rapports::Ecriture_Impossible_data() {
+    QTest::addColumn<QString>("commande");
+    QTest::addColumn<QString>("fichier");
+    QTest::addColumn<Etape>("etape");
+    const QList<QPair<QString, QString>> sorties{
+        {"adif", "F5ABC_TORV.adi"},
+        {"rapport", "Phares_Contacte_F5ABC_05_12_26.txt"},
+        {"liste", "F5ABC_Liste_alaphanumerique_Phares_05_12_26.txt"}};
+    const QList<QPair<const char*, Etape>> etapes{{"ouverture", Etape::Ouverture},
+                                                  {"ecriture", Etape::Ecriture},
+                                                  {"vidage", Etape::Vidage},
+                                                  {"renommage", Etape::Validation}};
+    for (const auto& [commande, fichier] : sorties) {
+        for (const auto& [nom, etape] : etapes)
+            QTest::addRow("%s, %s", qPrintable(commande), nom) << commande << fichier << etape;
+    }
+}
+
+void Test_Fenetres_Rapports::Ecriture_Impossible() {
+    QFETCH(QString, commande);
+    QFETCH(QString, fichier);
+    QFETCH(Etape, etape);
+    Fenetre_Test f({Exemple, QSO_2});
+    const QByteArray ancien = "version precedente\r\n" + QByteArray(300 * 1024, 'x');
+    f.t.Ecrit_Fichier(fichier, ancien);
+    Aff_Contacte* liste = commande == "liste" ? f.Liste() : nullptr;
+    f.t.fichiers.panne = etape;
+    if (commande == "adif")
+        f.main.Mnu_ADIF->trigger();
+    else if (commande == "rapport")
+        f.main.Mnu_Enr_Contacte->trigger();
+    else
+        QTest::mouseClick(liste->Enregistrer, Qt::LeftButton);
+    QCOMPARE(f.t.Lit_Fichier(fichier), ancien);
+    QCOMPARE(f.t.messages.textes.size(), 1);
+    const QString message = f.t.messages.textes[0];
+    QVERIFY2(message.startsWith("Impossible d'enregistrer le fichier " +
+                                QDir::toNativeSeparators(f.t.Chemin(fichier)) + " : "),
+             qPrintable(message));
+    QVERIFY2(message.endsWith("Le fichier est resté tel qu'il était."), qPrintable(message));
+    QStringList attendus{"F5ABC_TORV.log", fichier};
+    attendus.sort();
+    QCOMPARE(QDir(f.t.repertoire.Chemin()).entryList(QDir::Files), attendus);
+}
+
+void Test_Fenetres_Rapports::Lecture_Impossible_data() {
+    QTest::addColumn<QString>("commande");
+    QTest::addColumn<bool>("absent");
+    for (const char* commande : {"adif", "rapport", "impression", "liste", "score"}) {
+        QTest::addRow("%s, log absent", commande) << commande << true;
+        QTest::addRow("%s, log illisible", commande) << commande << false;
+    }
+}
+
+void Test_Fenetres_Rapports::Lecture_Impossible() {
+    QFETCH(QString, commande);
+    QFETCH(bool, absent);
+    Fenetre_Test f({Exemple});
+    const QStringList sorties{"F5ABC_TORV.adi", "Phares_Contacte_F5ABC_05_12_26.txt"};
+    for (const QString& sortie : sorties)
+        f.t.Ecrit_Fichier(sortie, "version precedente\r\n");
+    QDir dossier(f.t.repertoire.Chemin());
+    QVERIFY(dossier.remove("F5ABC_TORV.log"));
+    // A folder where the log should be cannot be read, even by root.
+    if (!absent)
+        QVERIFY(dossier.mkdir("F5ABC_TORV.log"));
+
+    if (commande == "adif") {
+        f.main.Mnu_ADIF->trigger();
+    } else if (commande == "rapport") {
+        f.main.Mnu_Enr_Contacte->trigger();
+    } else if (commande == "impression") {
+        f.main.Mnu_Imp_Contacte->trigger();
+        QCOMPARE(f.t.imprimante.dialogues, 0);
+        QVERIFY(!f.t.imprimante.Imprime_Quelque_Chose());
+    } else if (commande == "liste") {
+        QCOMPARE(Textes(f.Liste()->Liste_TORV_Contacte), QStringList{""});
+    } else {
+        Score_Phares* score = f.Score();
+        QCOMPARE(score->QSO_NB->text(), QString());
+        QCOMPARE(score->QSL_NB->text(), QString());
+    }
+    for (const QString& sortie : sorties)
+        QCOMPARE(f.t.Lit_Fichier(sortie), QByteArray("version precedente\r\n"));
+    QCOMPARE(dossier.entryList(QDir::Files), sorties);
+    QCOMPARE(f.t.messages.textes.size(), 1);
+    const QString debut =
+        "Impossible de lire le fichier " + QDir::toNativeSeparators(f.t.Chemin("F5ABC_TORV.log")) + " : ";
+    QVERIFY2(f.t.messages.textes[0].startsWith(debut), qPrintable(f.t.messages.textes[0]));
+    if (absent)
+        QCOMPARE(f.t.messages.textes[0], debut + "fichier absent");
+    else
+        QVERIFY(f.t.messages.textes[0].size() > debut.size());
+}
+
+// The whole log is read, turned and written in memory, in one write: no pause the operator would see.
+void Test_Fenetres_Rapports::Dix_Mille_QSO() {
+    Lignes log;
+    for (int i = 0; i < 10000; ++i)
+        log.append(QSO(QStringLiteral("F%1").arg(i), QStringLiteral("PB%1").arg(i % 997), "14/07/14",
+                       QStringLiteral("Phare %1").arg(i), i % 3 == 0 ? "*" : " "));
+    Fenetre_Test f(log);
+    QElapsedTimer chrono;
+    auto mesure = [&](const char* quoi, auto&& action) {
+        chrono.start();
+        action();
+        const qint64 ms = chrono.elapsed();
+        qInfo("%s: %lld ms", quoi, ms);
+        QVERIFY2(ms < 1500, quoi);
+    };
+    mesure("ADIF", [&] { f.main.Mnu_ADIF->trigger(); });
+    mesure("rapport", [&] { f.main.Mnu_Enr_Contacte->trigger(); });
+    Aff_Contacte* liste = nullptr;
+    mesure("liste", [&] { liste = f.Liste(); });
+    mesure("liste enregistree", [&] { QTest::mouseClick(liste->Enregistrer, Qt::LeftButton); });
+    Score_Phares* score = nullptr;
+    mesure("score", [&] { score = f.Score(); });
+    QCOMPARE(f.t.messages.textes.size(), 3);
+    QCOMPARE(f.t.Lit_Fichier("F5ABC_TORV.adi").count("<eor>\r\n"), 10000);
+    QCOMPARE(f.t.Lit_Fichier("Phares_Contacte_F5ABC_05_12_26.txt").count("\r\n"), 10006);
+    QVERIFY(
+        f.t.Lit_Fichier("Phares_Contacte_F5ABC_05_12_26.txt").contains("\r\n10000 " + log.last() + "\r\n"));
+    QCOMPARE(liste->Liste_TORV_Contacte->count(), 10001);
+    QCOMPARE(score->QSO_NB->text(), QStringLiteral("10000"));
+    QCOMPARE(score->QSL_NB->text(), QStringLiteral("3334"));
+}

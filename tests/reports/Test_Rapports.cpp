@@ -1,0 +1,209 @@
+#include "Test_Rapports.h"
+
+#include "Outils_Rapports.h"
+#include "app/Horloge.h"
+#include "reports/Rapports.h"
+#include "reports/Score.h"
+
+#include <QTest>
+
+using namespace Outils_Rapports;
+using Rapports::Support;
+
+Q_DECLARE_METATYPE(Rapports::Support)
+
+namespace {
+
+const QDate Jour(2026, 12, 5);
+const QString Credit = QStringLiteral("CREDIT");
+
+// A line of the alphabetical list from its five fields, as typed out by hand.
+const QString PB0045 = QStringLiteral(" PB0045  Phare B                         03/03/06  F6AAA          ");
+const QString PB1004 = QStringLiteral(" PB1004  P. Ar-Men                       14/07/14  F5XYZ         *");
+const QString PB123 = QStringLiteral(" PB123   Phare A                         01/01/06  F5ZZZ          ");
+
+} // namespace
+
+void Test_Rapports::Numero_data() {
+    QTest::addColumn<int>("numero");
+    QTest::addColumn<QByteArray>("prefixe");
+    QTest::newRow("1") << 1 << QByteArray("    1 ");
+    QTest::newRow("12") << 12 << QByteArray("   12 ");
+    QTest::newRow("99999 tient encore") << 99999 << QByteArray("99999 ");
+    QTest::newRow("100000 elargit") << 100000 << QByteArray("100000 ");
+}
+
+void Test_Rapports::Numero() {
+    QFETCH(int, numero);
+    QFETCH(QByteArray, prefixe);
+    QCOMPARE(Rapports::Numero(numero), prefixe);
+}
+
+void Test_Rapports::Noms_De_Fichier_data() {
+    QTest::addColumn<QDateTime>("utc");
+    QTest::addColumn<QDateTime>("locale");
+    QTest::addColumn<QString>("suffixe");
+    QTest::addColumn<QString>("rapport");
+    QTest::addColumn<QString>("liste");
+    QTest::newRow("5 decembre 2026") << QDateTime(QDate(2026, 12, 5), QTime(9, 0), Qt::UTC)
+                                     << QDateTime(QDate(2026, 12, 5), QTime(10, 0)) << "_05_12_26"
+                                     << "Phares_Contacte_F5XYZ_05_12_26.txt"
+                                     << "F5XYZ_Liste_alaphanumerique_Phares_05_12_26.txt";
+    QTest::newRow("jour local, pas UTC") << QDateTime(QDate(2026, 12, 31), QTime(23, 30), Qt::UTC)
+                                         << QDateTime(QDate(2027, 1, 1), QTime(0, 30)) << "_01_01_27"
+                                         << "Phares_Contacte_F5XYZ_01_01_27.txt"
+                                         << "F5XYZ_Liste_alaphanumerique_Phares_01_01_27.txt";
+    QTest::newRow("an 2000") << QDateTime(QDate(2000, 2, 29), QTime(12, 0), Qt::UTC)
+                             << QDateTime(QDate(2000, 2, 29), QTime(13, 0)) << "_29_02_00"
+                             << "Phares_Contacte_F5XYZ_29_02_00.txt"
+                             << "F5XYZ_Liste_alaphanumerique_Phares_29_02_00.txt";
+}
+
+void Test_Rapports::Noms_De_Fichier() {
+    QFETCH(QDateTime, utc);
+    QFETCH(QDateTime, locale);
+    QFETCH(QString, suffixe);
+    QFETCH(QString, rapport);
+    QFETCH(QString, liste);
+    Horloge_Test horloge;
+    horloge.utc = utc;
+    horloge.locale = locale;
+    QCOMPARE(Sous_Programmes::Suffixe_Date(horloge), suffixe);
+    const QDate jour = Sous_Programmes::Date_Du_Jour(horloge);
+    QCOMPARE(Rapports::Nom_Phares_Contactes("F5XYZ", jour), rapport);
+    QCOMPARE(Rapports::Nom_Liste_Alphabetique("F5XYZ", jour), liste);
+}
+
+void Test_Rapports::Phares_Contactes_data() {
+    QTest::addColumn<Support>("support");
+    QTest::addColumn<Lignes>("log");
+    QTest::addColumn<Lignes>("rapport");
+    const QByteArray titre_fichier = Blancs(20).toLatin1() + "F5XYZ Phares contact\xe9s au 05/12/2026";
+    const QByteArray entete_fichier =
+        "   N\xb0 Indicatif    Dpt     Prenom        Ref    Date    QTR  Mode  QRG  "
+        "RSTR RSTE       Mom du Phare           QSL";
+    const QByteArray titre_papier = Blancs(31).toLatin1() + "F5XYZ  Phares contact\xe9s au 05/12/2026";
+    const QByteArray entete_papier =
+        "       N\xb0 Indicatif    Dpt     Prenom        Ref    Date    QTR  Mode  "
+        "QRG  RSTR RSTE  Mom du Phare           QSL";
+    // Bytes that Windows-1252 does not define, or that a text round trip could change, pass untouched.
+    const QByteArray brut = "F6\x81\x9d         56   J\xc9R\xd4ME          PB1012" + QByteArray(20, ' ');
+    const Lignes log{Exemple, brut, QSO("F5ZZZ", "PB123", "01/01/06")};
+    QTest::newRow("fichier, log vide")
+        << Support::Fichier << Lignes{} << Lignes{titre_fichier, "", entete_fichier, "", "", "CREDIT"};
+    QTest::newRow("papier, log vide")
+        << Support::Papier << Lignes{} << Lignes{titre_papier, "", entete_papier, "", "", "", "CREDIT"};
+    QTest::newRow("fichier, trois QSO")
+        << Support::Fichier << log
+        << Lignes{titre_fichier,     "", entete_fichier, "", "    1 " + log[0], "    2 " + log[1],
+                  "    3 " + log[2], "", "CREDIT"};
+    QTest::newRow("papier, trois QSO") << Support::Papier << log << Lignes{titre_papier,
+                                                                           "",
+                                                                           entete_papier,
+                                                                           "",
+                                                                           "        1 " + log[0],
+                                                                           "        2 " + log[1],
+                                                                           "        3 " + log[2],
+                                                                           "",
+                                                                           "",
+                                                                           "CREDIT"};
+}
+
+void Test_Rapports::Phares_Contactes() {
+    QFETCH(Support, support);
+    QFETCH(Lignes, log);
+    QFETCH(Lignes, rapport);
+    QCOMPARE(Rapports::Phares_Contactes(support, "F5XYZ", Jour, Credit, log), rapport);
+}
+
+void Test_Rapports::Liste_Alphabetique_data() {
+    QTest::addColumn<Lignes>("log");
+    QTest::addColumn<QStringList>("liste");
+    QTest::newRow("log vide: la ligne vide seule") << Lignes{} << QStringList{""};
+    QTest::newRow("ordre du texte, pas des nombres")
+        << Lignes{QSO("F5ZZZ", "PB123", "01/01/06", "Phare A"), QSO("F6AAA", "PB0045", "03/03/06", "Phare B"),
+                  Exemple}
+        << QStringList{"", PB0045, PB1004, PB123};
+    QTest::newRow("meme phare: le nom sans casse, puis la date comme texte")
+        << Lignes{QSO("F1A", "PB1004", "14/07/14", "abc"), QSO("F1B", "PB1004", "02/01/15", "Abd", "*"),
+                  QSO("F1C", "PB1004", "02/01/15", "abc")}
+        << QStringList{"", " PB1004  abc                             02/01/15  F1C            ",
+                       " PB1004  abc                             14/07/14  F1A            ",
+                       " PB1004  Abd                             02/01/15  F1B           *"};
+    QTest::newRow("lignes egales gardees") << Lignes{Exemple, Exemple} << QStringList{"", PB1004, PB1004};
+    QTest::newRow("ligne courte completee a 66 colonnes")
+        << Lignes{"F5XYZ        29   JEAN            PB1004"}
+        << QStringList{"", " PB1004" + Blancs(44) + "F5XYZ" + Blancs(10)};
+}
+
+void Test_Rapports::Liste_Alphabetique() {
+    QFETCH(Lignes, log);
+    QFETCH(QStringList, liste);
+    QCOMPARE(Rapports::Liste_Alphabetique(log), liste);
+}
+
+void Test_Rapports::Liste_Phares_Contactes_data() {
+    QTest::addColumn<Support>("support");
+    QTest::addColumn<QStringList>("liste");
+    QTest::addColumn<QStringList>("rapport");
+    const QString titre = QStringLiteral("F5XYZ Liste alphanumerique des Phares contactés au 05/12/2026");
+    const QString entete_fichier =
+        QStringLiteral("   N°   Ref        Nom du Phare                 Date   Indicatif    QSL");
+    const QString entete_papier =
+        QStringLiteral("        N°  Ref         Nom du Phare                Date   Indicatif     QSL");
+    QTest::newRow("fichier, liste vide")
+        << Support::Fichier << QStringList{""}
+        << QStringList{Blancs(4) + titre, "", entete_fichier, "", "", "CREDIT"};
+    QTest::newRow("papier, liste vide")
+        << Support::Papier << QStringList{""}
+        << QStringList{Blancs(8) + titre, "", entete_papier, "", "", "", "CREDIT"};
+    QTest::newRow("fichier, numeros de 1 a N sans la ligne vide")
+        << Support::Fichier << QStringList{"", PB0045, PB1004, PB123}
+        << QStringList{Blancs(4) + titre, "", entete_fichier, "", "    1 " + PB0045, "    2 " + PB1004,
+                       "    3 " + PB123,  "", "CREDIT"};
+    QTest::newRow("papier, numeros de 1 a N sans la ligne vide")
+        << Support::Papier << QStringList{"", PB0045, PB1004, PB123}
+        << QStringList{Blancs(8) + titre,
+                       "",
+                       entete_papier,
+                       "",
+                       "        1 " + PB0045,
+                       "        2 " + PB1004,
+                       "        3 " + PB123,
+                       "",
+                       "",
+                       "CREDIT"};
+}
+
+void Test_Rapports::Liste_Phares_Contactes() {
+    QFETCH(Support, support);
+    QFETCH(QStringList, liste);
+    QFETCH(QStringList, rapport);
+    QCOMPARE(Rapports::Liste_Phares_Contactes(support, "F5XYZ", Jour, Credit, liste),
+             Fichier_Texte::Encode_Lignes(rapport));
+}
+
+void Test_Rapports::Score_data() {
+    QTest::addColumn<Lignes>("log");
+    QTest::addColumn<qsizetype>("contactes");
+    QTest::addColumn<qsizetype>("confirmes");
+    QTest::newRow("log vide") << Lignes{} << qsizetype(0) << qsizetype(0);
+    QTest::newRow("trois fois le meme phare, un confirme")
+        << Lignes{QSO("F1A", "PB1004", "01/01/06"), Exemple, QSO("F1C", "PB1004", "03/01/06")} << qsizetype(3)
+        << qsizetype(1);
+    QTest::newRow("marques autres que l'etoile")
+        << Lignes{QSO("F1A", "PB1", "01/01/06", "", "x"), QSO("F1B", "PB1", "01/01/06", "", "+"),
+                  QSO("F1C", "PB1", "01/01/06", "Phare *", " ")}
+        << qsizetype(3) << qsizetype(0);
+    QTest::newRow("ligne courte comptee, pas confirmee")
+        << Lignes{"F5XYZ        29   JEAN            PB1004", Exemple} << qsizetype(2) << qsizetype(1);
+}
+
+void Test_Rapports::Score() {
+    QFETCH(Lignes, log);
+    QFETCH(qsizetype, contactes);
+    QFETCH(qsizetype, confirmes);
+    const Score::Compte compte = Score::Compte_Log(log);
+    QCOMPARE(compte.contactes, contactes);
+    QCOMPARE(compte.confirmes, confirmes);
+}
