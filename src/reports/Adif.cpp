@@ -5,31 +5,40 @@
 #include "log/Enregistrement.h"
 
 #include <array>
+#include <charconv>
+#include <initializer_list>
 
 namespace Adif {
 
 namespace {
 
 using Enregistrement::Champ;
+using namespace Qt::Literals::StringLiterals;
 
 // The ADIF band of each band text offered by the entry field, in the same order.
 constexpr std::array<const char*, 12> Bandes_Adif{"160m", "80m", "40m", "30m", "20m", "17m",
                                                   "15m",  "12m", "10m", "6m",  "2m",  "70cm"};
 
-// "<name:length>value", the length counted in characters.
-QString Champ_Adif(const char* nom, const QString& valeur) {
-    return QLatin1Char('<') + QLatin1String(nom) + QLatin1Char(':') + QString::number(valeur.size()) +
-           QLatin1Char('>') + valeur;
+// A field of the line with its filler blanks removed.
+QStringView Sans_Blancs(QStringView ligne, Champ champ) {
+    return ligne.mid(Enregistrement::Debut(champ), Enregistrement::Largeur(champ)).trimmed();
 }
 
-// JJ/MM/AA as 20AAMMJJ: the century is always 20.
-QString Date_Adif(const QString& date) {
-    return QStringLiteral("20") + date.right(2) + date.mid(3, 2) + date.left(2);
-}
-
-// HH:MM as HHMM.
-QString Heure_Adif(const QString& heure) {
-    return heure.left(2) + heure.right(2);
+// Appends "<name:length>value", the length counted in characters; the parts of a value are joined
+// without a copy, as a 10,000-QSO log makes 120,000 fields.
+void Ajoute(QString& record, QLatin1String nom, std::initializer_list<QStringView> parties) {
+    qsizetype longueur = 0;
+    for (QStringView partie : parties)
+        longueur += partie.size();
+    char chiffres[24];
+    const std::to_chars_result fin = std::to_chars(std::begin(chiffres), std::end(chiffres), longueur);
+    record += QLatin1Char('<');
+    record += nom;
+    record += QLatin1Char(':');
+    record += QLatin1String(chiffres, fin.ptr);
+    record += QLatin1Char('>');
+    for (QStringView partie : parties)
+        record += partie;
 }
 
 } // namespace
@@ -38,30 +47,34 @@ QString Nom_Fichier(const QString& indicatif) {
     return indicatif + QStringLiteral("_TORV.adi");
 }
 
-QString Bande(const QString& texte) {
+QString Bande(QStringView texte) {
     Q_ASSERT(Textes::Bandes.size() == static_cast<qsizetype>(Bandes_Adif.size()));
     const qsizetype position = Textes::Bandes.indexOf(texte);
     return position < 0 ? QString() : QLatin1String(Bandes_Adif[position]);
 }
 
 QString ADIF_SP(const QString& ligne) {
-    auto valeur = [&ligne](Champ champ) { return Enregistrement::Valeur(ligne, champ); };
+    auto valeur = [&ligne](Champ champ) { return Sans_Blancs(ligne, champ); };
+    // JJ/MM/AA becomes 20AAMMJJ (the century is always 20), HH:MM becomes HHMM.
+    const QStringView date = valeur(Champ::Date), heure = valeur(Champ::Heure);
+    const QString bande = Bande(valeur(Champ::Bande));
+    const bool confirme = valeur(Champ::QSL) == Enregistrement::Marque_QSL;
     QString record;
-    record.reserve(220);
-    record += Champ_Adif("call", valeur(Champ::Indicatif));
-    record += Champ_Adif("STATE", Enregistrement::Colonnes(ligne, Champ::Departement).left(2).trimmed());
-    record += Champ_Adif("name", valeur(Champ::Prenom));
-    record += Champ_Adif("SIG", valeur(Champ::Reference));
-    record += Champ_Adif("qso_date", Date_Adif(valeur(Champ::Date)));
-    record += Champ_Adif("time_on", Heure_Adif(valeur(Champ::Heure)));
-    record += Champ_Adif("mode", valeur(Champ::Mode));
-    record += Champ_Adif("band", Bande(valeur(Champ::Bande)));
-    record += Champ_Adif("rst_rcvd", valeur(Champ::Report_Recu));
-    record += Champ_Adif("rst_sent", valeur(Champ::Report_Envoye));
-    record += Champ_Adif("SIG_INFO", valeur(Champ::Nom_Phare));
-    record += Champ_Adif("QSL_RCVD", valeur(Champ::QSL) == Enregistrement::Marque_QSL ? QStringLiteral("Y")
-                                                                                      : QStringLiteral("N"));
-    record += QStringLiteral("<eor>");
+    record.reserve(ligne.size() + 160);
+    Ajoute(record, "call"_L1, {valeur(Champ::Indicatif)});
+    Ajoute(record, "STATE"_L1,
+           {QStringView(ligne).mid(Enregistrement::Debut(Champ::Departement), 2).trimmed()});
+    Ajoute(record, "name"_L1, {valeur(Champ::Prenom)});
+    Ajoute(record, "SIG"_L1, {valeur(Champ::Reference)});
+    Ajoute(record, "qso_date"_L1, {u"20", date.right(2), date.mid(3, 2), date.left(2)});
+    Ajoute(record, "time_on"_L1, {heure.left(2), heure.right(2)});
+    Ajoute(record, "mode"_L1, {valeur(Champ::Mode)});
+    Ajoute(record, "band"_L1, {bande});
+    Ajoute(record, "rst_rcvd"_L1, {valeur(Champ::Report_Recu)});
+    Ajoute(record, "rst_sent"_L1, {valeur(Champ::Report_Envoye)});
+    Ajoute(record, "SIG_INFO"_L1, {valeur(Champ::Nom_Phare)});
+    Ajoute(record, "QSL_RCVD"_L1, {confirme ? u"Y" : u"N"});
+    record += QLatin1String("<eor>");
     return record;
 }
 

@@ -11,7 +11,7 @@ namespace Adif {
 QString Nom_Fichier(const QString& indicatif);
 
 // The ADIF band of a band text of the log; empty for a text it does not know.
-QString Bande(const QString& texte);
+QString Bande(QStringView texte);
 
 // One log line as one ADIF record line, "<eor>" included, without its line end.
 QString ADIF_SP(const QString& ligne);

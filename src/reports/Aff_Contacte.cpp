@@ -47,6 +47,8 @@ Aff_Contacte::Aff_Contacte(Main& main) : QWidget(&main, Qt::Window), main(main) 
     Liste_TORV_Contacte = new QListWidget(this);
     Liste_TORV_Contacte->setObjectName(QStringLiteral("Liste_TORV_Contacte"));
     Liste_TORV_Contacte->setFont(Police_Liste());
+    // One line of text each: a long log is laid out without measuring every line.
+    Liste_TORV_Contacte->setUniformItemSizes(true);
     Liste_TORV_Contacte->setMinimumSize(Taille_Liste(Liste_TORV_Contacte));
     Couleurs::Colorie(Liste_TORV_Contacte, Couleurs::Jaune);
     Enregistrer = new QPushButton(this);
