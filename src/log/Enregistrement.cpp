@@ -62,6 +62,10 @@ int Elargissement_Numero(const QString& ligne) {
 
 } // namespace
 
+int Siecle(int annee) {
+    return annee >= 50 ? 19 : 20;
+}
+
 int Debut(Champ champ) {
     return De(champ).debut;
 }

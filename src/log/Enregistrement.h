@@ -33,6 +33,9 @@ using Valeurs = std::array<QString, Nombre_Champs>;
 int Debut(Champ champ);
 int Largeur(Champ champ);
 
+// The century of a two-digit year of the log: 50 to 99 are 1950 to 1999, 00 to 49 are 2000 to 2049.
+int Siecle(int annee);
+
 // Each value filled with blanks (or cut) to its width, the fields joined as the log file holds them.
 QString Compose(const Valeurs& valeurs);
 

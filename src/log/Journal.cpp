@@ -23,8 +23,8 @@ int Deux_Chiffres(const QByteArray& texte, int debut) {
     return (d - '0') * 10 + (u - '0');
 }
 
-// The moment of a record as one comparable number: its date with the year widened to four digits
-// (50 to 99 are 1950 to 1999, 00 to 49 are 2000 to 2049), then its time. Empty when the date or
+// The moment of a record as one comparable number: its date with the year widened to four digits,
+// then its time. Empty when the date or
 // the time cannot be read.
 std::optional<qint64> Moment(const QByteArray& ligne) {
     const QByteArray date = Colonnes(ligne, Champ::Date);
@@ -33,7 +33,7 @@ std::optional<qint64> Moment(const QByteArray& ligne) {
     const int heures = Deux_Chiffres(heure, 0), minutes = Deux_Chiffres(heure, 3);
     if (jour < 0 || mois < 0 || annee < 0 || heures < 0 || minutes < 0)
         return std::nullopt;
-    const qint64 siecle = annee >= 50 ? 1900 : 2000;
+    const qint64 siecle = Enregistrement::Siecle(annee) * 100;
     return (((((siecle + annee) * 100 + mois) * 100 + jour) * 100 + heures) * 100) + minutes;
 }
 

@@ -55,8 +55,12 @@ QString Bande(QStringView texte) {
 
 QString ADIF_SP(const QString& ligne) {
     auto valeur = [&ligne](Champ champ) { return Sans_Blancs(ligne, champ); };
-    // JJ/MM/AA becomes 20AAMMJJ (the century is always 20), HH:MM becomes HHMM.
+    // JJ/MM/AA becomes SSAAMMJJ with the century the log's insertion uses (a 1999 QSO is not
+    // exported into 2099); HH:MM becomes HHMM.
     const QStringView date = valeur(Champ::Date), heure = valeur(Champ::Heure);
+    bool annee_lue = false;
+    const int annee = date.right(2).toInt(&annee_lue);
+    const QStringView siecle = annee_lue && Enregistrement::Siecle(annee) == 19 ? u"19" : u"20";
     const QString bande = Bande(valeur(Champ::Bande));
     const bool confirme = valeur(Champ::QSL) == Enregistrement::Marque_QSL;
     QString record;
@@ -66,7 +70,7 @@ QString ADIF_SP(const QString& ligne) {
            {QStringView(ligne).mid(Enregistrement::Debut(Champ::Departement), 2).trimmed()});
     Ajoute(record, "name"_L1, {valeur(Champ::Prenom)});
     Ajoute(record, "SIG"_L1, {valeur(Champ::Reference)});
-    Ajoute(record, "qso_date"_L1, {u"20", date.right(2), date.mid(3, 2), date.left(2)});
+    Ajoute(record, "qso_date"_L1, {siecle, date.right(2), date.mid(3, 2), date.left(2)});
     Ajoute(record, "time_on"_L1, {heure.left(2), heure.right(2)});
     Ajoute(record, "mode"_L1, {valeur(Champ::Mode)});
     Ajoute(record, "band"_L1, {bande});

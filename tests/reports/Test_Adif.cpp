@@ -20,10 +20,18 @@ void Test_Adif::ADIF_SP_data() {
         << QSO("F6XYZ", "PB12", "02/01/15", "", " ")
         << "<call:5>F6XYZ<STATE:2>29<name:0><SIG:4>PB12<qso_date:8>20150102<time_on:4>1005<mode:3>SSB"
            "<band:3>20m<rst_rcvd:2>59<rst_sent:2>57<SIG_INFO:0><QSL_RCVD:1>N<eor>";
-    QTest::newRow("31/12/99 au vingt et unieme siecle")
+    QTest::newRow("31/12/99 au vingtieme siecle")
         << QSO("F6XYZ", "PB12", "31/12/99", "Phare", "*")
-        << "<call:5>F6XYZ<STATE:2>29<name:0><SIG:4>PB12<qso_date:8>20991231<time_on:4>1005<mode:3>SSB"
+        << "<call:5>F6XYZ<STATE:2>29<name:0><SIG:4>PB12<qso_date:8>19991231<time_on:4>1005<mode:3>SSB"
            "<band:3>20m<rst_rcvd:2>59<rst_sent:2>57<SIG_INFO:5>Phare<QSL_RCVD:1>Y<eor>";
+    QTest::newRow("31/12/49 au vingt et unieme siecle")
+        << QSO("F6XYZ", "PB12", "31/12/49", "", " ")
+        << "<call:5>F6XYZ<STATE:2>29<name:0><SIG:4>PB12<qso_date:8>20491231<time_on:4>1005<mode:3>SSB"
+           "<band:3>20m<rst_rcvd:2>59<rst_sent:2>57<SIG_INFO:0><QSL_RCVD:1>N<eor>";
+    QTest::newRow("01/01/50 au vingtieme siecle")
+        << QSO("F6XYZ", "PB12", "01/01/50", "", " ")
+        << "<call:5>F6XYZ<STATE:2>29<name:0><SIG:4>PB12<qso_date:8>19500101<time_on:4>1005<mode:3>SSB"
+           "<band:3>20m<rst_rcvd:2>59<rst_sent:2>57<SIG_INFO:0><QSL_RCVD:1>N<eor>";
     QTest::newRow("QSL autre que l'etoile")
         << QSO("F6XYZ", "PB12", "02/01/15", "", "x")
         << "<call:5>F6XYZ<STATE:2>29<name:0><SIG:4>PB12<qso_date:8>20150102<time_on:4>1005<mode:3>SSB"
