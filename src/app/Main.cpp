@@ -14,7 +14,9 @@
 #include "log/Edition_QSO.h"
 #include "log/Journal.h"
 #include "log/Journal_Station.h"
+#include "reports/Carte_Acti_TORV.h"
 #include "reports/Commandes_Rapports.h"
+#include "search/Recherche_Indicatif.h"
 
 #include <QAction>
 #include <QApplication>
@@ -306,6 +308,8 @@ void Main::Relie_Evenements() {
     connect(Mnu_Mode_Emploi, &QAction::triggered, this, &Main::Mnu_Mode_Emploi_Click);
     connect(Mnu_Apropos, &QAction::triggered, this, &Main::Mnu_Apropos_Click);
     connect(Mnu_New_Indicatif, &QAction::triggered, this, &Main::Mnu_New_Indicatif_Click);
+    connect(Mnu_Carte_HB, &QAction::triggered, this, &Main::Mnu_Carte_HB_Click);
+    connect(Rechercher, &QPushButton::clicked, this, &Main::Rechercher_Click);
     connect(Liste_TORV, &QListWidget::currentRowChanged, edition, &Edition_QSO::Liste_TORV_Click);
     connect(Mnu_ADIF, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_ADIF_Click);
     connect(Mnu_Imp_Contacte, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_Imp_Contacte_Click);
@@ -457,4 +461,12 @@ void Main::Mnu_Apropos_Click() {
 
 void Main::Mnu_New_Indicatif_Click() {
     Sous_Programmes::Ouvre_Fenetre(station, [this] { return new Station(*this); });
+}
+
+void Main::Mnu_Carte_HB_Click() {
+    Sous_Programmes::Ouvre_Fenetre(carte, [this] { return new Carte_Acti_TORV(*this); });
+}
+
+void Main::Rechercher_Click() {
+    Sous_Programmes::Ouvre_Fenetre(recherche, [this] { return new Recherche_Indicatif(*this); });
 }

@@ -16,8 +16,10 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 class QTimer;
+class Carte_Acti_TORV;
 class Commandes_Rapports;
 class Edition_QSO;
+class Recherche_Indicatif;
 class Station;
 
 // The main window: the entry fields, the log list, the buttons, the clock and the menu bar, and the
@@ -133,6 +135,8 @@ public:
     void Mnu_Mode_Emploi_Click();
     void Mnu_Apropos_Click();
     void Mnu_New_Indicatif_Click();
+    void Mnu_Carte_HB_Click();
+    void Rechercher_Click();
 
 private:
     void Cree_Controles();
@@ -145,4 +149,6 @@ private:
     Edition_QSO* edition;
     Commandes_Rapports* rapports;
     QPointer<Station> station;
+    QPointer<Carte_Acti_TORV> carte;
+    QPointer<Recherche_Indicatif> recherche;
 };

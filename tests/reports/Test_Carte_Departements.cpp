@@ -1,0 +1,167 @@
+#include "Test_Carte_Departements.h"
+
+#include "log/Enregistrement.h"
+#include "reports/Carte_Departements.h"
+
+#include <QFile>
+#include <QTest>
+
+using Lignes = QList<QByteArray>;
+using Positions = QMap<int, QPoint>;
+
+namespace {
+
+QByteArray QSO(const QString& departement, const QString& bande = QStringLiteral("14 Mhz"),
+               const QString& mode = QStringLiteral("SSB")) {
+    return Enregistrement::Compose({"F5ABC", departement, "JEAN", "PB1004", "14/07/06", "10:05", mode, bande,
+                                    "59", "59", "", "*"})
+        .toLatin1();
+}
+
+QList<int> Indices(const Carte_Departements::Cases& cases) {
+    QList<int> indices;
+    for (int i = 0; i < Carte_Departements::Nombre_Cases; ++i) {
+        if (cases.test(i))
+            indices.append(i);
+    }
+    return indices;
+}
+
+} // namespace
+
+void Test_Carte_Departements::Index_Case_data() {
+    QTest::addColumn<QString>("departement");
+    QTest::addColumn<int>("index"); // -1: no box
+    QTest::newRow("01") << "01" << 1;
+    QTest::newRow("1") << "1" << 1;
+    QTest::newRow("9") << "9" << 9;
+    QTest::newRow("09") << "09" << 9;
+    QTest::newRow("0009") << "0009" << 9;
+    QTest::newRow("00") << "00" << 0;
+    QTest::newRow("0") << "0" << 0;
+    QTest::newRow("20") << "20" << 20;
+    QTest::newRow("29") << "29" << 29;
+    QTest::newRow("95") << "95" << 95;
+    QTest::newRow("99") << "99" << 99;
+    QTest::newRow("2A") << "2A" << 96;
+    QTest::newRow("2a") << "2a" << 96;
+    QTest::newRow("2B") << "2B" << 97;
+    QTest::newRow("2b") << "2b" << 97;
+    QTest::newRow("100") << "100" << -1;
+    QTest::newRow("971") << "971" << -1;
+    QTest::newRow("0971") << "0971" << -1;
+    QTest::newRow("5X") << "5X" << -1;
+    QTest::newRow("2C") << "2C" << -1;
+    QTest::newRow("vide") << "" << -1;
+    QTest::newRow("X") << "X" << -1;
+    QTest::newRow("-1") << "-1" << -1;
+    QTest::newRow("+5") << "+5" << -1;
+    QTest::newRow("blanc dedans") << "2 9" << -1;
+    QTest::newRow("chiffre arabe-indien") << QString(QChar(0x0665)) << -1;
+}
+
+void Test_Carte_Departements::Index_Case() {
+    QFETCH(QString, departement);
+    QFETCH(int, index);
+    const std::optional<int> trouve = Carte_Departements::Index_Case(departement);
+    QCOMPARE(trouve.value_or(-1), index);
+}
+
+void Test_Carte_Departements::Cases_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<bool>("visible");
+    QTest::newRow("0") << 0 << "00" << false;
+    QTest::newRow("1") << 1 << "01" << true;
+    QTest::newRow("9") << 9 << "09" << true;
+    QTest::newRow("19") << 19 << "19" << true;
+    QTest::newRow("20") << 20 << "X" << false;
+    QTest::newRow("21") << 21 << "21" << true;
+    QTest::newRow("95") << 95 << "95" << true;
+    QTest::newRow("96") << 96 << "2a" << true;
+    QTest::newRow("97") << 97 << "2b" << true;
+    QTest::newRow("98") << 98 << "X" << false;
+    QTest::newRow("99") << 99 << "X" << false;
+}
+
+void Test_Carte_Departements::Cases() {
+    QFETCH(int, index);
+    QFETCH(QString, texte);
+    QFETCH(bool, visible);
+    QCOMPARE(Carte_Departements::Texte_Case(index), texte);
+    QCOMPARE(Carte_Departements::Case_Visible(index), visible);
+}
+
+void Test_Carte_Departements::Cases_Contactees_data() {
+    QTest::addColumn<Lignes>("log");
+    QTest::addColumn<QString>("bande");
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QList<int>>("indices");
+    const QString b14 = QStringLiteral("14 Mhz"), ssb = QStringLiteral("SSB");
+    QTest::newRow("log vide") << Lignes{} << b14 << ssb << QList<int>{};
+    QTest::newRow("deux QSO du 29, une case") << Lignes{QSO("29"), QSO("29")} << b14 << ssb << QList<int>{29};
+    QTest::newRow("2A et 2B") << Lignes{QSO("2A"), QSO("2b")} << b14 << ssb << QList<int>{96, 97};
+    QTest::newRow("9 comme 09") << Lignes{QSO("9"), QSO("09")} << b14 << ssb << QList<int>{9};
+    QTest::newRow("00 et 20") << Lignes{QSO("00"), QSO("20")} << b14 << ssb << QList<int>{0, 20};
+    QTest::newRow("hors carte") << Lignes{QSO("971"), QSO("5X"), QSO(""), QSO("100"), QSO("2C")} << b14 << ssb
+                                << QList<int>{};
+    QTest::newRow("autre bande") << Lignes{QSO("29", "7.0 Mhz"), QSO("56")} << b14 << ssb << QList<int>{56};
+    QTest::newRow("autre mode") << Lignes{QSO("29", b14, "CW"), QSO("56")} << b14 << ssb << QList<int>{56};
+    QTest::newRow("bande exacte") << Lignes{QSO("29", "14 MHz")} << b14 << ssb << QList<int>{};
+    QTest::newRow("mode exact") << Lignes{QSO("29", b14, "ssb")} << b14 << ssb << QList<int>{};
+    QTest::newRow("FM demande") << Lignes{QSO("29", b14, "FM"), QSO("56")} << b14 << "FM" << QList<int>{29};
+    QTest::newRow("bande tapee") << Lignes{QSO("29", "2m"), QSO("56")} << "2m" << ssb << QList<int>{29};
+    // Blanks around the département in its four columns.
+    QByteArray decale = QSO("");
+    decale.replace(13, 4, " 35 ");
+    QTest::newRow("blancs autour") << Lignes{decale} << b14 << ssb << QList<int>{35};
+    QTest::newRow("lignes vides ou courtes")
+        << Lignes{QByteArray(), QSO("29").left(20), QSO("22")} << b14 << ssb << QList<int>{22};
+}
+
+void Test_Carte_Departements::Cases_Contactees() {
+    QFETCH(Lignes, log);
+    QFETCH(QString, bande);
+    QFETCH(QString, mode);
+    QFETCH(QList<int>, indices);
+    QCOMPARE(Indices(Carte_Departements::Cases_Contactees(log, bande, mode)), indices);
+}
+
+void Test_Carte_Departements::Lit_Positions_data() {
+    QTest::addColumn<Lignes>("lignes");
+    QTest::addColumn<Positions>("positions");
+    QTest::newRow("vide") << Lignes{} << Positions{};
+    QTest::newRow("deux cases") << Lignes{"1 5280 3960", "96 6240 7080"}
+                                << Positions{{1, {5280, 3960}}, {96, {6240, 7080}}};
+    QTest::newRow("blancs en trop") << Lignes{"  29   360 2160 "} << Positions{{29, {360, 2160}}};
+    QTest::newRow("lignes illisibles ignorees")
+        << Lignes{"", "5 10", "5 10 20 30", "x 1 2", "6 a 2", "100 1 2", "-1 1 2", "7 15 30"}
+        << Positions{{7, {15, 30}}};
+    QTest::newRow("la derniere l'emporte") << Lignes{"8 1 2", "8 3 4"} << Positions{{8, {3, 4}}};
+}
+
+void Test_Carte_Departements::Lit_Positions() {
+    QFETCH(Lignes, lignes);
+    QFETCH(Positions, positions);
+    QCOMPARE(Carte_Departements::Lit_Positions(lignes), positions);
+}
+
+// The file shipped beside the program places every box of the map, and the eight fixed ones where the
+// window's design has them.
+void Test_Carte_Departements::Positions_Livrees() {
+    QFile fichier(QStringLiteral(KEZ_DONNEES "/Carte_Positions.txt"));
+    QVERIFY(fichier.open(QIODevice::ReadOnly));
+    const QByteArray octets = fichier.readAll();
+    QVERIFY(octets.endsWith("\r\n"));
+    const Lignes lignes = octets.chopped(1).split('\n');
+    for (const QByteArray& ligne : lignes)
+        QVERIFY2(ligne.endsWith('\r'), ligne.constData());
+    const Positions positions = Carte_Departements::Lit_Positions(lignes);
+    QCOMPARE(positions.size(), 96);
+    for (int index = 0; index < Carte_Departements::Nombre_Cases; ++index)
+        QCOMPARE(positions.contains(index), Carte_Departements::Case_Visible(index));
+    const Positions fixes{{1, {5280, 3960}}, {29, {360, 2160}}, {75, {360, 480}},   {92, {0, 600}},
+                          {93, {720, 240}},  {94, {720, 720}},  {96, {6240, 7080}}, {97, {6720, 6720}}};
+    for (auto fixe = fixes.cbegin(); fixe != fixes.cend(); ++fixe)
+        QCOMPARE(positions.value(fixe.key()), fixe.value());
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+class Test_Carte_Fenetre : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Ouverture();
+    void Cases_Placees_data();
+    void Cases_Placees();
+    void Comptes_data();
+    void Comptes();
+    void Afficher_Apres_Changement_De_Bande();
+    void Changement_Sans_Afficher();
+    void Colorie_Compte_Les_Cases();
+    void Bande_Vide();
+    void Bande_Vide_A_L_Ouverture();
+    void Mode_Stocke_data();
+    void Mode_Stocke();
+    void Fichiers_De_La_Carte_Absents_data();
+    void Fichiers_De_La_Carte_Absents();
+    void Image_Illisible();
+    void Log_Absent_Ou_Illisible_data();
+    void Log_Absent_Ou_Illisible();
+    void Une_Seule_Fenetre();
+};
