@@ -352,7 +352,7 @@ void Test_Carte_Fenetre::Fichiers_De_La_Carte_Absents() {
 
 void Test_Carte_Fenetre::Image_Illisible() {
     Banc banc({QSO("29")}, QStringLiteral("4"), QStringLiteral("0"), {Positions});
-    banc.t.Ecrit_Fichier(Image, QByteArray("\xFF\xD8\xFF\xE0 pas une image", 20));
+    banc.t.Ecrit_Fichier(Image, QByteArrayLiteral("\xFF\xD8\xFF\xE0 pas une image"));
     Carte_Acti_TORV* carte = banc.Ouvre();
     QCOMPARE(banc.t.messages.textes.size(), 1);
     const QString debut = Lecture_Impossible(banc.t, Image, QString());
