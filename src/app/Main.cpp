@@ -11,9 +11,12 @@
 #include "app/Station.h"
 #include "app/Textes.h"
 #include "app/Twips.h"
+#include "lighthouses/Phares_Francais.h"
+#include "lighthouses/Reference_Phare.h"
 #include "log/Edition_QSO.h"
 #include "log/Journal.h"
 #include "log/Journal_Station.h"
+#include "log/Saisie_QSO.h"
 #include "reports/Carte_Acti_TORV.h"
 #include "reports/Commandes_Rapports.h"
 #include "search/Recherche_Indicatif.h"
@@ -58,6 +61,12 @@ const QString Entete_Liste = QStringLiteral("     N°   Indicatif           Dpt 
                                             "    Date       QTR  Mode   QRG  RSTR RSTE  "
                                             "      Mom du Phare                 QSL");
 
+// Gives a field's keys to the handler of the part of the program it serves.
+template <typename Classe>
+void Relie_Touches(QWidget* champ, Classe* objet, void (Classe::*gestionnaire)(int&)) {
+    Adaptateur_Touches::Installe(champ, [objet, gestionnaire](int& code) { (objet->*gestionnaire)(code); });
+}
+
 template <typename T> T* Cree(QWidget* parent, const char* nom) {
     auto* controle = new T(parent);
     controle->setObjectName(QLatin1String(nom));
@@ -99,6 +108,8 @@ Main::Main(Plateforme& plateforme) : QMainWindow(nullptr), plateforme(plateforme
     Place_Controles();
     edition = new Edition_QSO(*this);
     rapports = new Commandes_Rapports(*this);
+    saisie = new Saisie_QSO(*this);
+    reference = new Reference_Phare(*this);
     Relie_Evenements();
 }
 
@@ -169,6 +180,8 @@ void Main::Cree_Controles() {
         liste->setEditable(true);
         // A text typed by the operator is used as it is, never added to the list.
         liste->setInsertPolicy(QComboBox::NoInsert);
+        // Nor completed from the list while it is typed.
+        liste->setCompleter(nullptr);
     }
     const QFont champs = Police_Champs();
     for (QWidget* champ :
@@ -316,6 +329,25 @@ void Main::Relie_Evenements() {
     connect(Mnu_Enr_Contacte, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_Enr_Contacte_Click);
     connect(Mnu_C_Contacte, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_C_Contacte_Click);
     connect(Mnu_Score, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_Score_Click);
+    connect(Mnu_Liste_FR, &QAction::triggered, this, &Main::Mnu_Liste_FR_Click);
+    connect(Valide_A, &QPushButton::clicked, edition, &Edition_QSO::Valide_A_Click);
+    connect(Efface_A, &QPushButton::clicked, edition, &Edition_QSO::Efface_A_Click);
+    connect(Modi_Saisie, &QPushButton::clicked, edition, &Edition_QSO::Modi_Saisie_Click);
+    connect(Annule_Saisie, &QPushButton::clicked, edition, &Edition_QSO::Annule_Saisie_Click);
+    connect(Ajout_QSO, &QPushButton::clicked, edition, &Edition_QSO::Ajout_QSO_Click);
+    Sous_Programmes::Entree_Presse(Valide_A);
+    Relie_Touches(Ind_A, saisie, &Saisie_QSO::Ind_A_KeyPress);
+    Relie_Touches(Prenom_A, saisie, &Saisie_QSO::Prenom_A_KeyPress);
+    Relie_Touches(Ref_A, reference, &Reference_Phare::Ref_A_KeyPress);
+    Relie_Touches(Dpt_A, saisie, &Saisie_QSO::Dpt_A_KeyPress);
+    Relie_Touches(Date_A, saisie, &Saisie_QSO::Date_A_KeyPress);
+    Relie_Touches(Heure_A, saisie, &Saisie_QSO::Heure_A_KeyPress);
+    Relie_Touches(Mode_A, saisie, &Saisie_QSO::Mode_A_KeyPress);
+    Relie_Touches(Bande_A, saisie, &Saisie_QSO::Bande_A_KeyPress);
+    Relie_Touches(RST_A, saisie, &Saisie_QSO::RST_A_KeyPress);
+    Relie_Touches(RSTE_A, saisie, &Saisie_QSO::RSTE_A_KeyPress);
+    Relie_Touches(Rem_A, saisie, &Saisie_QSO::Rem_A_KeyPress);
+    Relie_Touches(QSL_A, saisie, &Saisie_QSO::QSL_A_KeyPress);
     Timer1->start();
 }
 
@@ -469,4 +501,8 @@ void Main::Mnu_Carte_HB_Click() {
 
 void Main::Rechercher_Click() {
     Sous_Programmes::Ouvre_Fenetre(recherche, [this] { return new Recherche_Indicatif(*this); });
+}
+
+void Main::Mnu_Liste_FR_Click() {
+    Sous_Programmes::Ouvre_Fenetre(phares_francais, [this] { return new Phares_Francais(*this); });
 }

@@ -20,6 +20,9 @@ class Carte_Acti_TORV;
 class Commandes_Rapports;
 class Edition_QSO;
 class Recherche_Indicatif;
+class Phares_Francais;
+class Reference_Phare;
+class Saisie_QSO;
 class Station;
 
 // The main window: the entry fields, the log list, the buttons, the clock and the menu bar, and the
@@ -137,6 +140,7 @@ public:
     void Mnu_New_Indicatif_Click();
     void Mnu_Carte_HB_Click();
     void Rechercher_Click();
+    void Mnu_Liste_FR_Click();
 
 private:
     void Cree_Controles();
@@ -151,4 +155,7 @@ private:
     QPointer<Station> station;
     QPointer<Carte_Acti_TORV> carte;
     QPointer<Recherche_Indicatif> recherche;
+    Saisie_QSO* saisie;
+    Reference_Phare* reference;
+    QPointer<Phares_Francais> phares_francais;
 };

@@ -1,8 +1,23 @@
 #include "log/Edition_QSO.h"
 
+#include "app/Couleurs.h"
 #include "app/Main.h"
+#include "app/Messages.h"
+#include "app/Textes.h"
+#include "log/Controle_Saisie.h"
+#include "log/Enregistrement.h"
+#include "log/Journal_Station.h"
+#include "log/Prenoms.h"
+#include "log/Prenoms_Station.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+
+using Enregistrement::Champ;
 
 Edition_QSO::Edition_QSO(Main& main) : QObject(&main), main(main) {}
 
@@ -11,4 +26,134 @@ void Edition_QSO::Liste_TORV_Click(int ligne) {
     if (ligne < 0)
         return;
     main.Ligne_Selectionnee = main.Liste_TORV->item(ligne)->text();
+}
+
+QString Edition_QSO::Compose_QSO() const {
+    return Enregistrement::Compose({
+        main.Ind_A->text(),
+        main.Dpt_A->text(),
+        main.Prenom_A->text().toUpper(),
+        main.Ref_A->text(),
+        main.Date_A->text(),
+        main.Heure_A->text(),
+        main.Mode_A->currentText(),
+        main.Bande_A->currentText(),
+        main.RST_A->text(),
+        main.RSTE_A->text(),
+        main.Rem_A->text(),
+        main.QSL_A->isChecked() ? Enregistrement::Marque_QSL : QString(),
+    });
+}
+
+bool Edition_QSO::Ecrit_QSO(const QString& enregistrement) {
+    if (main.Mode_Modification)
+        return Sous_Programmes::Remplace_QSO_Log(main, enregistrement, qso_modifie);
+    if (main.Mode_Insertion)
+        return Sous_Programmes::Insere_QSO_Log(main, enregistrement);
+    return Sous_Programmes::Ajout_Fin_Log(main, enregistrement);
+}
+
+void Edition_QSO::Valide_A_Click() {
+    Messages& messages = main.plateforme.messages;
+    const QString enregistrement = Compose_QSO();
+    // A field edited after its check could still hold a pasted character the log cannot store.
+    const QString refus = Sous_Programmes::Refus_Caracteres(enregistrement);
+    if (!refus.isEmpty()) {
+        messages.Affiche(refus);
+        return;
+    }
+    if (messages.Demande(QStringLiteral("Voulez vous enregistrer ces données ?"))) {
+        main.Prenom_A->setText(main.Prenom_A->text().toUpper());
+        const QString prenom = Prenoms::Ligne(main.Ind_A->text(), main.Dpt_A->text(), main.Prenom_A->text());
+        // Nothing typed is lost: when a file cannot be written the entry stays, ready to record again.
+        if (!Sous_Programmes::Memorise_Prenom(main, prenom) || !Ecrit_QSO(enregistrement))
+            return;
+    }
+    main.Selectionne_Derniere_Ligne();
+    Remet_A_Zero();
+    main.Selectionne_Bande_Mode();
+}
+
+void Edition_QSO::Efface_A_Click() {
+    Remet_A_Zero();
+}
+
+void Edition_QSO::Remet_A_Zero() {
+    main.Mode_Modification = false;
+    main.Mode_Insertion = false;
+    main.Mode_Aff->setText(Textes::Saisie_QSO);
+    qso_modifie.clear();
+    // Without its date and time the entry must not be recordable.
+    main.Valide_A->setEnabled(false);
+    main.Valide_A->setPalette(QPalette());
+    const std::pair<QLineEdit*, QString> textes[] = {
+        {main.Ind_A, QString()},
+        {main.Dpt_A, QString()},
+        {main.Prenom_A, QString()},
+        {main.Ref_A, Textes::Reference_Vide},
+        {main.Date_A, QString()},
+        {main.Heure_A, QString()},
+        {main.RST_A, Textes::Report_Defaut},
+        {main.RSTE_A, Textes::Report_Defaut},
+        {main.Rem_A, QString()},
+    };
+    for (const auto& [champ, texte] : textes)
+        champ->setText(texte);
+    main.QSL_A->setChecked(false);
+    const QList<QWidget*> fermes{main.Dpt_A,   main.Prenom_A, main.Ref_A,   main.Date_A,
+                                 main.Heure_A, main.Mode_A,   main.Bande_A, main.RST_A,
+                                 main.RSTE_A,  main.Rem_A,    main.QSL_A};
+    for (QWidget* champ : fermes) {
+        champ->setEnabled(false);
+        Couleurs::Colorie(champ, Couleurs::Jaune);
+    }
+    Couleurs::Colorie(main.Ind_A, Couleurs::Vert_Saisie);
+    main.Ind_A->setEnabled(true);
+    main.Ind_A->setFocus();
+}
+
+void Edition_QSO::Choisit_Mode(bool& mode, const QString& libelle) {
+    mode = true;
+    main.Mode_Aff->setText(libelle);
+}
+
+void Edition_QSO::Modi_Saisie_Click() {
+    if (main.Ligne_Selectionnee.isEmpty()) {
+        main.plateforme.messages.Affiche(QStringLiteral("Cliquez sur une ligne pour l'editer"));
+        return;
+    }
+    Choisit_Mode(main.Mode_Modification, Textes::Modification_QSO);
+    qso_modifie = Enregistrement::De_Ligne_Liste(main.Ligne_Selectionnee);
+    auto valeur = [this](Champ champ) { return Enregistrement::Valeur(qso_modifie, champ); };
+    main.Ind_A->setText(valeur(Champ::Indicatif));
+    main.Dpt_A->setText(valeur(Champ::Departement));
+    main.Prenom_A->setText(valeur(Champ::Prenom));
+    main.Ref_A->setText(valeur(Champ::Reference));
+    main.Date_A->setText(Enregistrement::Colonnes(qso_modifie, Champ::Date));
+    main.Heure_A->setText(Enregistrement::Colonnes(qso_modifie, Champ::Heure));
+    main.Mode_A->setEditText(valeur(Champ::Mode));
+    main.Bande_A->setEditText(valeur(Champ::Bande));
+    main.RST_A->setText(valeur(Champ::Report_Recu));
+    main.RSTE_A->setText(valeur(Champ::Report_Envoye));
+    main.Rem_A->setText(valeur(Champ::Nom_Phare));
+    main.QSL_A->setChecked(Enregistrement::Colonnes(qso_modifie, Champ::QSL) == Enregistrement::Marque_QSL);
+    main.Ind_A->setEnabled(true);
+    Couleurs::Colorie(main.Ind_A, Couleurs::Vert_Saisie);
+    main.Ind_A->setFocus();
+}
+
+void Edition_QSO::Annule_Saisie_Click() {
+    Messages& messages = main.plateforme.messages;
+    if (main.Ligne_Selectionnee.isEmpty()) {
+        messages.Affiche(QStringLiteral("Cliquez sur une ligne pour l'effacerer"));
+        return;
+    }
+    const QString enregistrement = Enregistrement::De_Ligne_Liste(main.Ligne_Selectionnee);
+    if (messages.Demande(QStringLiteral("Voulez vous Supprimer ce QSO ?")))
+        Sous_Programmes::Supprime_QSO_Log(main, enregistrement);
+}
+
+void Edition_QSO::Ajout_QSO_Click() {
+    Choisit_Mode(main.Mode_Insertion, Textes::Insertion_QSO);
+    main.Ind_A->setFocus();
 }

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// One lighthouse of the reference file, its texts exactly as the file holds them.
+struct Phare {
+    QString nom;
+    QString numero_pb;
+    QString numero_lh;
+    QString departement;
+};
+
+// The reference file Liste_Phare.txt: five lines per lighthouse (name, PB number, LH number,
+// département, a fifth line nobody reads), nothing between the records.
+namespace Liste_Phare {
+
+inline const QString Nom_Fichier = QStringLiteral("Liste_Phare.txt");
+
+// The complete records of the file, in file order; a last record short of lines is left out.
+QList<Phare> Phares(const QList<QByteArray>& lignes);
+
+// The number formed by the leading digits of a text, blanks ignored, written without leading zeros
+// (an empty text for 0), so that numbers of any length compare exactly.
+QString Valeur_Numerique(const QString& texte);
+
+// The lighthouse window: its header and the 58-character line of a lighthouse. A field longer
+// than its column is cut, so the columns stay aligned.
+extern const QString Entete;
+QString Ligne_Liste(const Phare& phare);
+
+} // namespace Liste_Phare
+
+namespace Sous_Programmes {
+// The last lighthouse whose PB number has the value of the reference's characters after "PB";
+// an empty one when none has.
+Phare Recherche_Phare(const QList<Phare>& phares, const QString& reference);
+} // namespace Sous_Programmes

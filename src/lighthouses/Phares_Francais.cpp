@@ -1,0 +1,59 @@
+#include "lighthouses/Phares_Francais.h"
+
+#include "app/Couleurs.h"
+#include "app/Main.h"
+#include "lighthouses/Liste_Phare.h"
+#include "lighthouses/Reference_Phare.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int Largeur_Ligne = 58;
+constexpr int Lignes_Visibles = 30;
+} // namespace
+
+Phares_Francais::Phares_Francais(Main& main) : QWidget(&main, Qt::Window), main(main) {
+    setObjectName(QStringLiteral("Phares_Francais"));
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont titre = Label1->font();
+    titre.setBold(true);
+    titre.setPointSize(titre.pointSize() + 4);
+    Label1->setFont(titre);
+    Entete = new QLabel(this);
+    Entete->setObjectName(QStringLiteral("Entete"));
+    Entete->setTextFormat(Qt::PlainText);
+    Phares_FR = new QListWidget(this);
+    Phares_FR->setObjectName(QStringLiteral("Phares_FR"));
+    QFont fixe(QStringLiteral("Courier New"), 9);
+    fixe.setStyleHint(QFont::TypeWriter);
+    fixe.setFixedPitch(true);
+    Phares_FR->setFont(fixe);
+    Phares_FR->setSortingEnabled(false);
+    Couleurs::Colorie(Phares_FR, Couleurs::Jaune);
+
+    // Wide enough for a whole line beside the scroll bar, high enough for a page of lighthouses.
+    const QFontMetrics mesure(Phares_FR->font());
+    const int bords = 2 * Phares_FR->frameWidth() + Phares_FR->verticalScrollBar()->sizeHint().width() + 8;
+    Phares_FR->setMinimumSize(mesure.horizontalAdvance(QString(Largeur_Ligne, QLatin1Char('M'))) + bords,
+                              mesure.lineSpacing() * Lignes_Visibles);
+
+    auto* colonne = new QVBoxLayout(this);
+    colonne->addWidget(Label1, 0, Qt::AlignHCenter);
+    colonne->addWidget(Entete);
+    colonne->addWidget(Phares_FR);
+    Form_Load();
+    adjustSize();
+}
+
+void Phares_Francais::Form_Load() {
+    setWindowTitle(QStringLiteral("Liste des Phares Francais"));
+    Label1->setText(QStringLiteral("Liste des Phares Français"));
+    Entete->setText(Liste_Phare::Entete);
+    Phares_FR->clear();
+    for (const Phare& phare : Sous_Programmes::Lecture_Liste_Phare(main))
+        Phares_FR->addItem(Liste_Phare::Ligne_Liste(phare));
+}

@@ -1,0 +1,62 @@
+#include "lighthouses/Reference_Phare.h"
+
+#include "app/Adaptateur_Touches.h"
+#include "app/Couleurs.h"
+#include "app/Fichiers.h"
+#include "app/Main.h"
+#include "app/Messages.h"
+#include "log/Controle_Saisie.h"
+#include "log/Journal_Station.h"
+
+#include <QLineEdit>
+
+namespace Sous_Programmes {
+
+QList<Phare> Lecture_Liste_Phare(Main& main) {
+    const QString chemin = main.Chemin(Liste_Phare::Nom_Fichier);
+    const Lecture_Fichier lecture = main.plateforme.fichiers.Lit(chemin);
+    if (!lecture.Lu()) {
+        main.plateforme.messages.Affiche(Message_Lecture_Impossible(chemin, lecture.raison));
+        return {};
+    }
+    return Liste_Phare::Phares(lecture.lignes);
+}
+
+} // namespace Sous_Programmes
+
+namespace {
+const QString Prefixe_Nom = QStringLiteral("P. ");
+}
+
+Reference_Phare::Reference_Phare(Main& main) : QObject(&main), main(main) {}
+
+void Reference_Phare::Ref_A_KeyPress(int& code) {
+    if (code != Sous_Programmes::Touche_Entree) {
+        Sous_Programmes::Majuscule(code);
+        return;
+    }
+    const QString reference = main.Ref_A->text();
+    const QString refus = Sous_Programmes::Refus_Saisie(Champ_Saisie::Reference, reference);
+    if (!refus.isEmpty()) {
+        main.plateforme.messages.Affiche(refus);
+        return;
+    }
+    // A QSO being modified is already in the log: no warning for it.
+    if (!main.Mode_Modification)
+        Previent_Si_Deja_Contacte(reference);
+    const Phare phare =
+        Sous_Programmes::Recherche_Phare(Sous_Programmes::Lecture_Liste_Phare(main), reference);
+    Couleurs::Colorie(main.Ref_A, Couleurs::Jaune);
+    main.Dpt_A->setEnabled(true);
+    Couleurs::Colorie(main.Dpt_A, Couleurs::Vert_Saisie);
+    main.Dpt_A->setText(phare.departement.trimmed());
+    main.Rem_A->setEnabled(true);
+    main.Rem_A->setText(Prefixe_Nom + phare.nom);
+    main.Dpt_A->setFocus();
+}
+
+void Reference_Phare::Previent_Si_Deja_Contacte(const QString& reference) {
+    const std::optional<QString> date = Sous_Programmes::Cherche_Reference_Log(main, reference);
+    if (date)
+        main.plateforme.messages.Affiche(reference + QStringLiteral(" Phare deja contacté le ") + *date);
+}

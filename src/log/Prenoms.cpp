@@ -1,0 +1,38 @@
+#include "log/Prenoms.h"
+
+#include "app/Fichier_Texte.h"
+
+namespace Prenoms {
+
+namespace {
+constexpr int Largeur_Indicatif = 12;
+constexpr int Debut_Departement = 13;
+constexpr int Debut_Prenom = 16;
+} // namespace
+
+QString Ligne(const QString& indicatif, const QString& departement, const QString& prenom) {
+    return indicatif.leftJustified(Debut_Departement) +
+           departement.leftJustified(Debut_Prenom - Debut_Departement) + prenom;
+}
+
+std::optional<QString> Cherche(const Lignes& lignes, const QString& indicatif) {
+    std::optional<QString> prenom;
+    for (const QString& ligne : Fichier_Texte::Decode_Lignes(lignes)) {
+        if (ligne.left(Largeur_Indicatif).trimmed() == indicatif)
+            prenom = ligne.mid(Debut_Prenom).toUpper();
+    }
+    return prenom;
+}
+
+Lignes Memorise(Lignes lignes, const QByteArray& nouvelle, bool nouveau) {
+    const QByteArray cle = nouvelle.left(Largeur_Indicatif);
+    for (QByteArray& ligne : lignes) {
+        if (ligne.left(Largeur_Indicatif) == cle)
+            ligne = nouvelle;
+    }
+    if (nouveau)
+        lignes.append(nouvelle);
+    return lignes;
+}
+
+} // namespace Prenoms

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QObject>
+
+class Test_Liste_Phare : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Phares_data();
+    void Phares();
+    void Valeur_Numerique_data();
+    void Valeur_Numerique();
+    void Recherche_Phare_data();
+    void Recherche_Phare();
+    void Ligne_Liste_data();
+    void Ligne_Liste();
+    void Fichier_Livre();
+};

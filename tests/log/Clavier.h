@@ -1,0 +1,87 @@
+#pragma once
+
+// Drives the main window's entry the way the operator does: keys into the field that has the focus.
+
+#include "app/Main.h"
+#include "support/Doubles.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+namespace Clavier {
+
+// The reference file of the tests: PB1004 in 29, PB12 written 0012 in 56 between blanks.
+inline const QByteArray Liste_Phare = "Phare du Creac'h\r\n1004\r\n\r\n29\r\n\r\n"
+                                      "Phare de Kerdonis\r\n0012\r\nLH12\r\n 56 \r\n\r\n";
+
+// A file's bytes: each line followed by CR LF.
+inline QByteArray Fichier(const QList<QByteArray>& lignes) {
+    QByteArray octets;
+    for (const QByteArray& l : lignes)
+        octets += l + "\r\n";
+    return octets;
+}
+
+// A main window of station F5ABC, loaded and shown, its clock labels read once.
+inline void Demarre(Main& main) {
+    main.Form_Load();
+    main.Timer1_Timer();
+}
+
+inline void Prepare(Plateforme_Test& t, const QString& indicatif = QStringLiteral("F5ABC")) {
+    t.Ecrit_Reglage("Setup ", "Indicatif Station", indicatif);
+    t.Ecrit_Fichier("Liste_Phare.txt", Liste_Phare);
+}
+
+// The field that has the focus: a list rather than its text part.
+inline QWidget* Champ(Main& main) {
+    QWidget* champ = main.focusWidget();
+    if (champ && qobject_cast<QComboBox*>(champ->parentWidget()))
+        return champ->parentWidget();
+    return champ ? champ : &main;
+}
+
+inline QLineEdit* Texte(QWidget* champ) {
+    if (auto* liste = qobject_cast<QComboBox*>(champ))
+        return liste->lineEdit();
+    return qobject_cast<QLineEdit*>(champ);
+}
+
+inline void Tape(Main& main, const QString& texte) {
+    QTest::keyClicks(Champ(main), texte);
+}
+
+inline void Entree(Main& main) {
+    QTest::keyClick(Champ(main), Qt::Key_Return);
+}
+
+// Replaces the text of the focused field by typing over it, then presses Enter.
+inline void Remplace(Main& main, const QString& texte) {
+    if (QLineEdit* edition = Texte(Champ(main))) {
+        edition->selectAll();
+        if (texte.isEmpty())
+            QTest::keyClick(Champ(main), Qt::Key_Backspace);
+    }
+    Tape(main, texte);
+}
+
+inline void Saisit(Main& main, const QString& texte) {
+    Tape(main, texte);
+    Entree(main);
+}
+
+// The field names of the chain in order, with manual dating.
+inline const QStringList Chaine{"Ind_A",  "Prenom_A", "Ref_A", "Dpt_A",  "Date_A", "Heure_A",
+                                "Mode_A", "Bande_A",  "RST_A", "RSTE_A", "Rem_A",  "QSL_A"};
+
+// What the operator types in each field of the chain for the usual QSO (added to the field's text).
+inline const QStringList Textes_Usuels{"f5xyz", "", "1004", "", "14/07/06", "10:05", "", "", "", "", "", ""};
+
+// Walks the chain with manual dating, typing the usual texts, until the field `jusqu_a` has the focus.
+inline void Avance_Jusqu_A(Main& main, const QString& jusqu_a) {
+    for (int i = 0; i < Chaine.size() && Chaine[i] != jusqu_a; ++i)
+        Saisit(main, Textes_Usuels[i]);
+}
+
+} // namespace Clavier

@@ -1,0 +1,407 @@
+#include "Test_Edition_QSO.h"
+
+#include "Clavier.h"
+#include "app/Couleurs.h"
+#include "log/Enregistrement.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTest>
+
+using namespace Clavier;
+using Lignes = QList<QByteArray>;
+using Etape = Fichiers_Defaillants::Etape;
+
+namespace {
+
+QByteArray Q(const char* indicatif, const char* date, const char* heure, const char* reference,
+             const char* rste = "59", const char* qsl = "") {
+    const QString nom =
+        QString::fromLatin1(reference) == "PB12" ? "P. Phare de Kerdonis" : "P. Phare du Creac'h";
+    const QString dpt = QString::fromLatin1(reference) == "PB12" ? "56" : "29";
+    return Enregistrement::Compose(
+               {indicatif, dpt, "", reference, date, heure, "SSB", "14 Mhz", "59", rste, nom, qsl})
+        .toLatin1();
+}
+
+const QByteArray A = Q("F5AAA", "01/07/06", "10:00", "PB1004");
+const QByteArray B = Q("F5BBB", "02/07/06", "10:00", "PB12", "59", "*");
+const QByteArray C = Q("F5CCC", "03/07/06", "10:00", "PB1004");
+const QByteArray B_Modifie = Q("F5BBB", "02/07/06", "10:00", "PB12", "57", "*");
+
+void Prepare_Log(Plateforme_Test& t) {
+    Prepare(t);
+    t.Ecrit_Fichier("F5ABC_TORV.log", Fichier({A, B, C}));
+}
+
+// Enter in every field of the chain from `depuis` to the record button, typing over the fields
+// named in `changes`, then Enter on the record button.
+void Valide_La_Chaine(Main& main, const QMap<QString, QString>& changes = {},
+                      const QString& depuis = QStringLiteral("Ind_A")) {
+    for (const QString& nom : Chaine.mid(Chaine.indexOf(depuis))) {
+        if (changes.contains(nom))
+            Remplace(main, changes[nom]);
+        Entree(main);
+    }
+    QCOMPARE(Champ(main), main.Valide_A);
+    Entree(main);
+}
+
+// Everything the operator sees of the entry.
+QStringList Etat_Saisie(Main& main) {
+    QStringList etat;
+    for (const QString& nom : Chaine) {
+        QWidget* champ = main.findChild<QWidget*>(nom);
+        const QLineEdit* texte = Texte(champ);
+        etat << QStringLiteral("%1 '%2' %3 %4")
+                    .arg(nom, texte ? texte->text() : QString::number(main.QSL_A->isChecked()))
+                    .arg(champ->isEnabled())
+                    .arg(Couleurs::Couleur(champ).name());
+    }
+    etat << QStringLiteral("Valide_A %1").arg(main.Valide_A->isEnabled())
+         << QStringLiteral("Mode_Aff %1 %2 %3")
+                .arg(main.Mode_Aff->text())
+                .arg(main.Mode_Modification)
+                .arg(main.Mode_Insertion);
+    return etat;
+}
+
+// The disk, with the rewrites of one file made to fail.
+class Fichiers_Un_Defaillant : public Fichiers_Disque {
+public:
+    QString cible;
+
+protected:
+    bool Ouvre(QSaveFile& brouillon) override {
+        return brouillon.fileName() != cible && Fichiers_Disque::Ouvre(brouillon);
+    }
+};
+
+} // namespace
+
+void Test_Edition_QSO::Modification_data() {
+    QTest::addColumn<QString>("entre_temps");
+    QTest::addColumn<QByteArray>("fichier");
+    QTest::newRow("en place") << "" << Fichier({A, B_Modifie, C});
+    QTest::newRow("autre ligne choisie entre-temps") << "clic" << Fichier({A, B_Modifie, C});
+    QTest::newRow("autre QSO supprime entre-temps") << "suppression autre" << Fichier({B_Modifie, C});
+    QTest::newRow("QSO charge supprime: ajoute a la fin") << "suppression" << Fichier({A, C, B_Modifie});
+}
+
+void Test_Edition_QSO::Modification() {
+    QFETCH(QString, entre_temps);
+    QFETCH(QByteArray, fichier);
+    Plateforme_Test t;
+    Prepare_Log(t);
+    Main main(t.plateforme);
+    Demarre(main);
+    main.Liste_TORV->setCurrentRow(1);
+    main.Modi_Saisie->click();
+    QCOMPARE(main.Mode_Aff->text(), QStringLiteral("Modification QSO"));
+    QCOMPARE(main.Ind_A->text(), QStringLiteral("F5BBB"));
+    QCOMPARE(main.Dpt_A->text(), QStringLiteral("56"));
+    QCOMPARE(main.Prenom_A->text(), QString());
+    QCOMPARE(main.Ref_A->text(), QStringLiteral("PB12"));
+    QCOMPARE(main.Date_A->text(), QStringLiteral("02/07/06"));
+    QCOMPARE(main.Heure_A->text(), QStringLiteral("10:00"));
+    QCOMPARE(main.Mode_A->currentText(), QStringLiteral("SSB"));
+    QCOMPARE(main.Bande_A->currentText(), QStringLiteral("14 Mhz"));
+    QCOMPARE(main.RSTE_A->text(), QStringLiteral("59"));
+    QCOMPARE(main.Rem_A->text(), QStringLiteral("P. Phare de Kerdonis"));
+    QVERIFY(main.QSL_A->isChecked());
+    QCOMPARE(Champ(main), main.Ind_A);
+    QCOMPARE(Couleurs::Couleur(main.Ind_A), Couleurs::Vert_Saisie);
+    QVERIFY(!main.Prenom_A->isEnabled());
+    if (entre_temps == "clic") {
+        main.Liste_TORV->setCurrentRow(2);
+    } else if (entre_temps.startsWith("suppression")) {
+        if (entre_temps == "suppression autre")
+            main.Liste_TORV->setCurrentRow(0);
+        main.Annule_Saisie->click();
+    }
+    main.Ind_A->setFocus();
+    t.messages.textes.clear();
+    Valide_La_Chaine(main, {{"RSTE_A", "57"}});
+    // No already-contacted warning while modifying, only the question.
+    QCOMPARE(t.messages.textes, QStringList{"Voulez vous enregistrer ces données ?"});
+    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), fichier);
+    QCOMPARE(main.Mode_Aff->text(), QStringLiteral("Saisie QSO"));
+    QVERIFY(!main.Mode_Modification);
+    QCOMPARE(t.Reglage("Setup F5ABC", "Mode Utilise"), QStringLiteral("<absent>"));
+    QCOMPARE(t.Reglage("Setup F5ABC", "bande Utilisee"), QStringLiteral("<absent>"));
+    // The lists show the station's last choice again, not the QSO's.
+    QCOMPARE(main.Bande_A->currentText(), QStringLiteral("1.8 Mhz"));
+}
+
+void Test_Edition_QSO::Insertion_data() {
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("heure");
+    QTest::addColumn<int>("place");
+    QTest::newRow("avant tout") << "30/06/06"
+                                << "23:59" << 0;
+    QTest::newRow("meme moment: avant") << "02/07/06"
+                                        << "10:00" << 1;
+    QTest::newRow("minute suivante") << "02/07/06"
+                                     << "10:01" << 2;
+    QTest::newRow("apres tout") << "01/01/07"
+                                << "00:00" << 3;
+}
+
+void Test_Edition_QSO::Insertion() {
+    QFETCH(QString, date);
+    QFETCH(QString, heure);
+    QFETCH(int, place);
+    Plateforme_Test t;
+    Prepare_Log(t);
+    Main main(t.plateforme);
+    Demarre(main);
+    // Begun as a new QSO, turned into an insertion half-way: what was typed stays.
+    Saisit(main, "f5new");
+    main.Ajout_QSO->click();
+    QCOMPARE(main.Mode_Aff->text(), QStringLiteral("Insertion QSO"));
+    QCOMPARE(main.Ind_A->text(), QStringLiteral("F5NEW"));
+    QCOMPARE(Champ(main), main.Ind_A);
+    Valide_La_Chaine(main, {{"Ref_A", "PB1004"}, {"Date_A", date}, {"Heure_A", heure}});
+    QCOMPARE(t.messages.textes, QStringList({"PB1004 Phare deja contacté le 01/07/06",
+                                             "Voulez vous enregistrer ces données ?"}));
+    Lignes attendu{A, B, C};
+    attendu.insert(place, Enregistrement::Compose({"F5NEW", "29", "", "PB1004", date, heure, "SSB", "1.8 Mhz",
+                                                   "59", "59", "P. Phare du Creac'h", ""})
+                              .toLatin1());
+    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Fichier(attendu));
+    QVERIFY(!main.Mode_Insertion);
+    QCOMPARE(main.Mode_Aff->text(), QStringLiteral("Saisie QSO"));
+    QCOMPARE(main.Liste_TORV->currentRow(), 3);
+}
+
+void Test_Edition_QSO::Suppression_data() {
+    QTest::addColumn<bool>("oui");
+    QTest::addColumn<QByteArray>("fichier");
+    QTest::addColumn<QStringList>("debuts");
+    QTest::newRow("oui: renumerote") << true << Fichier({B, C})
+                                     << QStringList{"    1  F5BBB", "    2  F5CCC"};
+    QTest::newRow("non") << false << Fichier({A, B, C})
+                         << QStringList{"    1  F5AAA", "    2  F5BBB", "    3  F5CCC"};
+}
+
+void Test_Edition_QSO::Suppression() {
+    QFETCH(bool, oui);
+    QFETCH(QByteArray, fichier);
+    QFETCH(QStringList, debuts);
+    Plateforme_Test t;
+    Prepare_Log(t);
+    Main main(t.plateforme);
+    Demarre(main);
+    Saisit(main, "f5new");
+    main.Liste_TORV->setCurrentRow(0);
+    t.messages.reponses = {oui};
+    main.Annule_Saisie->click();
+    QCOMPARE(t.messages.textes, QStringList{"Voulez vous Supprimer ce QSO ?"});
+    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), fichier);
+    QStringList lignes;
+    for (int i = 0; i < main.Liste_TORV->count(); ++i)
+        lignes << main.Liste_TORV->item(i)->text().left(12);
+    QCOMPARE(lignes, debuts);
+    QCOMPARE(main.Ligne_Selectionnee, main.Liste_TORV->currentItem()->text());
+    QCOMPARE(main.Liste_TORV->currentRow(), oui ? 1 : 0);
+    // The entry in progress is not touched.
+    QCOMPARE(main.Ind_A->text(), QStringLiteral("F5NEW"));
+    QVERIFY(main.Prenom_A->isEnabled());
+}
+
+void Test_Edition_QSO::Sans_Ligne_Choisie() {
+    Plateforme_Test t;
+    Prepare(t);
+    Main main(t.plateforme);
+    Demarre(main);
+    main.Modi_Saisie->click();
+    main.Annule_Saisie->click();
+    QCOMPARE(t.messages.textes,
+             QStringList({"Cliquez sur une ligne pour l'editer", "Cliquez sur une ligne pour l'effacerer"}));
+    QVERIFY(!main.Mode_Modification);
+    QCOMPARE(main.Mode_Aff->text(), QStringLiteral("Saisie QSO"));
+    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), QByteArray("<absent>"));
+}
+
+void Test_Edition_QSO::Modes_data() {
+    QTest::addColumn<QStringList>("boutons");
+    QTest::addColumn<QString>("libelle");
+    QTest::addColumn<bool>("modification");
+    QTest::addColumn<bool>("insertion");
+    QTest::newRow("depart") << QStringList() << "Saisie QSO" << false << false;
+    QTest::newRow("insertion") << QStringList{"Ajout_QSO"} << "Insertion QSO" << false << true;
+    QTest::newRow("modification") << QStringList{"Modi_Saisie"} << "Modification QSO" << true << false;
+    QTest::newRow("insertion puis modification")
+        << QStringList{"Ajout_QSO", "Modi_Saisie"} << "Modification QSO" << true << true;
+    QTest::newRow("modification puis insertion")
+        << QStringList{"Modi_Saisie", "Ajout_QSO"} << "Insertion QSO" << true << true;
+    QTest::newRow("effacement") << QStringList{"Ajout_QSO", "Modi_Saisie", "Efface_A"} << "Saisie QSO"
+                                << false << false;
+    QTest::newRow("suppression ne change rien")
+        << QStringList{"Ajout_QSO", "Annule_Saisie"} << "Insertion QSO" << false << true;
+}
+
+void Test_Edition_QSO::Modes() {
+    QFETCH(QStringList, boutons);
+    QFETCH(QString, libelle);
+    QFETCH(bool, modification);
+    QFETCH(bool, insertion);
+    Plateforme_Test t;
+    Prepare_Log(t);
+    Main main(t.plateforme);
+    Demarre(main);
+    t.messages.reponses = {false};
+    for (const QString& bouton : boutons)
+        main.findChild<QPushButton*>(bouton)->click();
+    QCOMPARE(main.Mode_Aff->text(), libelle);
+    QCOMPARE(main.Mode_Modification, modification);
+    QCOMPARE(main.Mode_Insertion, insertion);
+    QCOMPARE(Champ(main), main.Ind_A);
+}
+
+void Test_Edition_QSO::Effacement() {
+    Plateforme_Test t;
+    Prepare_Log(t);
+    Main main(t.plateforme);
+    Demarre(main);
+    const QString choisie = main.Ligne_Selectionnee;
+    main.Ajout_QSO->click();
+    Avance_Jusqu_A(main, "QSL_A");
+    QTest::keyClick(main.QSL_A, Qt::Key_Space);
+    Entree(main);
+    QVERIFY(main.Valide_A->isEnabled());
+    main.Bande_A->setCurrentIndex(5);
+    t.messages.textes.clear();
+    main.Efface_A->click();
+    QStringList attendu;
+    const QString jaune = Couleurs::Jaune.name();
+    attendu << "Ind_A '' 1 " + Couleurs::Vert_Saisie.name() << "Prenom_A '' 0 " + jaune
+            << "Ref_A 'PB' 0 " + jaune << "Dpt_A '' 0 " + jaune << "Date_A '' 0 " + jaune
+            << "Heure_A '' 0 " + jaune << "Mode_A 'SSB' 0 " + jaune << "Bande_A '18 Mhz' 0 " + jaune
+            << "RST_A '59' 0 " + jaune << "RSTE_A '59' 0 " + jaune << "Rem_A '' 0 " + jaune
+            << "QSL_A '0' 0 " + jaune << "Valide_A 0"
+            << "Mode_Aff Saisie QSO 0 0";
+    QCOMPARE(Etat_Saisie(main), attendu);
+    QCOMPARE(Champ(main), main.Ind_A);
+    // The list and the lists' choices stay as they were.
+    QCOMPARE(main.Ligne_Selectionnee, choisie);
+    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Fichier({A, B, C}));
+    QVERIFY(t.messages.textes.isEmpty());
+}
+
+void Test_Edition_QSO::Reponse_Non() {
+    Plateforme_Test t;
+    Prepare(t);
+    t.Ecrit_Reglage("Setup F5ABC", "bande Utilisee", "4");
+    Main main(t.plateforme);
+    Demarre(main);
+    main.Ajout_QSO->click();
+    t.messages.reponses = {false};
+    Avance_Jusqu_A(main, "Bande_A");
+    main.Bande_A->setCurrentIndex(7);
+    Valide_La_Chaine(main, {}, "Bande_A");
+    QCOMPARE(t.messages.textes, QStringList{"Voulez vous enregistrer ces données ?"});
+    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), QByteArray("<absent>"));
+    QCOMPARE(t.Lit_Fichier("Liste_Prenom.txt"), QByteArray("<absent>"));
+    QCOMPARE(main.Mode_Aff->text(), QStringLiteral("Saisie QSO"));
+    QVERIFY(!main.Mode_Insertion);
+    QCOMPARE(main.Ind_A->text(), QString());
+    QVERIFY(!main.Valide_A->isEnabled());
+    // The band saved when Enter was pressed in it comes back.
+    QCOMPARE(main.Bande_A->currentText(), QStringLiteral("24 Mhz"));
+}
+
+void Test_Edition_QSO::Panne_Garde_La_Saisie_data() {
+    QTest::addColumn<QString>("fichier");
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QByteArray>("log_final");
+    const QByteArray nouveau =
+        Enregistrement::Compose({"F5XYZ", "29", "LUC", "PB1004", "02/07/06", "12:00", "SSB", "14 Mhz", "59",
+                                 "59", "P. Phare du Creac'h", ""})
+            .toLatin1();
+    QTest::newRow("prenoms, saisie") << "Liste_Prenom.txt"
+                                     << "" << Fichier({A, B, C, nouveau});
+    QTest::newRow("log, saisie") << "F5ABC_TORV.log"
+                                 << "" << Fichier({A, B, C, nouveau});
+    QTest::newRow("log, insertion") << "F5ABC_TORV.log"
+                                    << "insertion" << Fichier({A, B, nouveau, C});
+    QTest::newRow("prenoms, modification") << "Liste_Prenom.txt"
+                                           << "modification" << Fichier({A, B, nouveau});
+    QTest::newRow("log, modification") << "F5ABC_TORV.log"
+                                       << "modification" << Fichier({A, B, nouveau});
+}
+
+void Test_Edition_QSO::Panne_Garde_La_Saisie() {
+    QFETCH(QString, fichier);
+    QFETCH(QString, mode);
+    QFETCH(QByteArray, log_final);
+    Plateforme_Test t;
+    Prepare_Log(t);
+    Fichiers_Un_Defaillant disque;
+    disque.cible = t.Chemin(fichier);
+    Plateforme plateforme{t.messages, t.horloge, t.repertoire, *t.parametres, disque, t.imprimante};
+    Main main(plateforme);
+    Demarre(main);
+    main.Mnu_Date_Man->trigger();
+    if (mode == "modification")
+        main.Modi_Saisie->click();
+    if (mode == "insertion")
+        main.Ajout_QSO->click();
+    main.Ind_A->setFocus();
+    const QMap<QString, QString> saisie{{"Ind_A", "f5xyz"},
+                                        {"Prenom_A", "luc"},
+                                        {"Ref_A", "PB1004"},
+                                        {"Date_A", "02/07/06"},
+                                        {"Heure_A", "12:00"}};
+    for (const QString& nom : Chaine) {
+        if (saisie.contains(nom))
+            Remplace(main, saisie[nom]);
+        if (nom == "Bande_A")
+            main.Bande_A->setCurrentIndex(4);
+        Entree(main);
+    }
+    const QStringList avant = Etat_Saisie(main);
+    t.messages.textes.clear();
+    Entree(main);
+    QCOMPARE(t.messages.textes.size(), 2);
+    QCOMPARE(t.messages.textes[0], QStringLiteral("Voulez vous enregistrer ces données ?"));
+    QVERIFY2(t.messages.textes[1].startsWith(QStringLiteral("Impossible d'enregistrer le fichier %1 : ")
+                                                 .arg(QDir::toNativeSeparators(disque.cible))),
+             qPrintable(t.messages.textes[1]));
+    QCOMPARE(Etat_Saisie(main), avant);
+    QCOMPARE(Champ(main), main.Valide_A);
+    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Fichier({A, B, C}));
+
+    // Once the disk is back, the same Enter records the QSO, and the first name only once.
+    disque.cible.clear();
+    Entree(main);
+    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), log_final);
+    QCOMPARE(t.Lit_Fichier("Liste_Prenom.txt"), QByteArray("F5XYZ        29 LUC\r\n"));
+    QCOMPARE(main.Mode_Aff->text(), QStringLiteral("Saisie QSO"));
+    QCOMPARE(QDir(t.repertoire.Chemin()).entryList(QDir::Files),
+             QStringList({"F5ABC_TORV.log", "Liste_Phare.txt", "Liste_Prenom.txt"}));
+}
+
+void Test_Edition_QSO::Caractere_Colle_Apres_Controle() {
+    Plateforme_Test t;
+    Prepare(t);
+    Main main(t.plateforme);
+    Demarre(main);
+    main.Mnu_Date_Man->trigger();
+    Avance_Jusqu_A(main, "QSL_A");
+    // Pasted into a field already passed, which is not checked again.
+    main.Prenom_A->setText(QString::fromUtf8("JOŁ"));
+    Entree(main);
+    const QStringList avant = Etat_Saisie(main);
+    Entree(main);
+    QCOMPARE(t.messages.textes, QStringList{QString::fromUtf8("Caractere non autorise : Ł")});
+    QCOMPARE(Etat_Saisie(main), avant);
+    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), QByteArray("<absent>"));
+}

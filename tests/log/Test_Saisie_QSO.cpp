@@ -1,0 +1,432 @@
+#include "Test_Saisie_QSO.h"
+
+#include "Clavier.h"
+#include "app/Couleurs.h"
+#include "app/Textes.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Clavier;
+
+namespace {
+
+QByteArray Blancs(int n) {
+    return QByteArray(n, ' ');
+}
+
+QWidget* Nomme(Main& main, const QString& nom) {
+    return main.findChild<QWidget*>(nom);
+}
+
+} // namespace
+
+void Test_Saisie_QSO::QSO_Complet_data() {
+    QTest::addColumn<bool>("automatique");
+    QTest::addColumn<QStringList>("textes"); // typed in each field of the chain, with Enter
+    QTest::addColumn<int>("bande");          // list item picked before typing, -1: none
+    QTest::addColumn<bool>("qsl");
+    QTest::addColumn<QByteArray>("enregistrement");
+    QTest::addColumn<QByteArray>("prenom");
+    QTest::newRow("date automatique")
+        << true << QStringList{"f5abc", "jean", "1004", "", "", "", "", "", ""} << -1 << true
+        << "F5ABC" + Blancs(8) + "29" + Blancs(3) + "JEAN" + Blancs(12) +
+               "PB100406/12/26 14:05 SSB 1.8 Mhz 59" + Blancs(2) + "59" + Blancs(2) + "P. Phare du Creac'h" +
+               Blancs(12) + "*"
+        << QByteArray("F5ABC        29 JEAN");
+    QTest::newRow("date manuelle") << false << QStringList{"f6abc/p12345", "",      "12", "",
+                                                           "31/12/99",     "23:59", "",   "",
+                                                           "\b\b5nn",      "\b9",   "\bz"}
+                                   << 4 << false
+                                   << "F6ABC/P12345 56" + Blancs(3) + Blancs(16) +
+                                          "PB12  31/12/99 23:59 SSB 14 Mhz  5NN 59  " +
+                                          "P. Phare de KerdoniZ" + Blancs(10) + "  "
+                                   << QByteArray("F6ABC/P12345 56 ");
+}
+
+void Test_Saisie_QSO::QSO_Complet() {
+    QFETCH(bool, automatique);
+    QFETCH(QStringList, textes);
+    QFETCH(int, bande);
+    QFETCH(bool, qsl);
+    QFETCH(QByteArray, enregistrement);
+    QFETCH(QByteArray, prenom);
+    Plateforme_Test t;
+    Prepare(t);
+    Main main(t.plateforme);
+    Demarre(main);
+    (automatique ? main.Mnu_Date_Auto : main.Mnu_Date_Man)->trigger();
+    for (const QString& texte : textes) {
+        if (Champ(main) == main.Bande_A && bande >= 0)
+            main.Bande_A->setCurrentIndex(bande);
+        Saisit(main, texte);
+    }
+    QCOMPARE(Champ(main), main.QSL_A);
+    QCOMPARE(Couleurs::Couleur(main.QSL_A), Couleurs::Vert_Saisie);
+    if (qsl)
+        QTest::keyClick(main.QSL_A, Qt::Key_Space);
+    QVERIFY(!main.Valide_A->isEnabled());
+    Entree(main);
+    QVERIFY(main.Valide_A->isEnabled());
+    QCOMPARE(Couleurs::Couleur(main.Valide_A), Couleurs::Vert_Saisie);
+    QCOMPARE(Couleurs::Couleur(main.QSL_A), Couleurs::Jaune);
+    QCOMPARE(Champ(main), main.Valide_A);
+    QVERIFY(t.messages.textes.isEmpty());
+    Entree(main);
+
+    QCOMPARE(t.messages.textes, QStringList{"Voulez vous enregistrer ces données ?"});
+    QCOMPARE(enregistrement.size(), 107);
+    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), enregistrement + "\r\n");
+    QCOMPARE(t.Lit_Fichier("Liste_Prenom.txt"), prenom + "\r\n");
+    QCOMPARE(main.Liste_TORV->count(), 1);
+    QCOMPARE(main.Ligne_Selectionnee, main.Liste_TORV->item(0)->text());
+    // Ready for the next QSO.
+    QCOMPARE(Champ(main), main.Ind_A);
+    QCOMPARE(main.Ind_A->text(), QString());
+    QCOMPARE(main.Ref_A->text(), QStringLiteral("PB"));
+    QCOMPARE(main.RST_A->text(), QStringLiteral("59"));
+    QVERIFY(!main.Valide_A->isEnabled());
+    QVERIFY(Couleurs::Couleur(main.Valide_A) != Couleurs::Vert_Saisie);
+    QVERIFY(!main.QSL_A->isChecked());
+    QVERIFY(!main.QSL_A->isEnabled());
+    for (const QString& nom : Chaine.mid(1)) {
+        QVERIFY2(!Nomme(main, nom)->isEnabled(), qPrintable(nom));
+        QCOMPARE(Couleurs::Couleur(Nomme(main, nom)), Couleurs::Jaune);
+    }
+}
+
+void Test_Saisie_QSO::Refus_data() {
+    QTest::addColumn<QString>("champ");
+    QTest::addColumn<QString>("texte"); // typed over the field's text
+    QTest::addColumn<bool>("colle");    // put in as by pasting, for what a keyboard cannot type
+    QTest::addColumn<QString>("reste");
+    QTest::addColumn<QString>("message");
+    const QString date = "Le format de la date doit etre JJ/MM/AA";
+    const QString heure = "Le format de l'heure doit etre HH:MM";
+    const QString rst = "R (de RST)doit etre compris entre 0 et 5";
+    struct Ligne {
+        const char* champ;
+        const char* texte;
+        bool colle;
+        const char* reste;
+        QString message;
+    };
+    const Ligne lignes[] = {
+        {"Ind_A", "", false, "", "Entrez un indicatif"},
+        {"Ind_A", "abcdefghij123", false, "ABCDEFGHIJ123", "12 caracteres maxi pour l'indicatif"},
+        {"Ind_A", "F5ŁAB", true, "F5ŁAB", "Caractere non autorise : Ł"},
+        {"Prenom_A", "jean-christophe1", false, "JEAN-CHRISTOPHE1", "15 caracteres maxi pour le Prenom"},
+        {"Ref_A", "PB", false, "PB", "Entrez une Reference"},
+        {"Ref_A", "pb10045", false, "PB10045", "6 caracteres maxi pour la reference ex: PB1004"},
+        {"Ref_A", "PB10Ł", true, "PB10Ł", "Caractere non autorise : Ł"},
+        {"Dpt_A", "", false, "", "Entrez un Departement"},
+        {"Dpt_A", "291", false, "291", "2 caracteres maxi pour le Departement"},
+        {"Date_A", "", false, "", "Entrez une date"},
+        {"Date_A", "32/01/06", false, "32/01/06", date},
+        {"Date_A", "01/13/06", false, "01/13/06", date},
+        {"Date_A", "1/7/06", false, "1/7/06", date},
+        {"Date_A", "14/07/2006", false, "14/07/2006", date},
+        {"Date_A", "14-07-06", false, "14-07-06", date},
+        {"Heure_A", "", false, "", "Entrez une Heure"},
+        {"Heure_A", "24:00", false, "24:00", heure},
+        {"Heure_A", "12:60", false, "12:60", heure},
+        {"Heure_A", "9:05", false, "9:05", heure},
+        {"Heure_A", "12h05", false, "12H05", heure},
+        {"Mode_A", "", false, "", "Entrez un Mode"},
+        {"Mode_A", "olivia8", false, "OLIVIA8", "6 caracteres maxi pour le Mode"},
+        {"Mode_A", "sstv", false, "SSTV", "3 caracteres maxi pour le Mode"},
+        {"Bande_A", "", false, "", "Entrez une QRG"},
+        {"Bande_A", "1296 Mhz", false, "1296 MHZ", "7 caracteres maxi pour la QRG"},
+        {"RST_A", "", false, "", "Entrez un Report"},
+        {"RST_A", "69", false, "69", rst},
+        {"RST_A", "s9", false, "S9", rst},
+        {"RST_A", "5999", false, "5999", "3 caracteres maxi pour le Report"},
+        {"RSTE_A", "", false, "", "Entrez un Report"},
+        {"RSTE_A", "69", false, "69", rst},
+        {"RSTE_A", "5999", false, "5999", "3 caracteres maxi pour le Report"},
+        {"Rem_A", "p. phare de la pointe saint-mat", false, "P. PHARE DE LA POINTE SAINT-MAT",
+         "30 caracteres maxi pour le nom du Phare"},
+        {"Rem_A", "P. 🙂", true, "P. 🙂", "Caractere non autorise : 🙂"},
+    };
+    for (const Ligne& l : lignes) {
+        QTest::addRow("%s %s", l.champ, l.texte)
+            << l.champ << QString::fromUtf8(l.texte) << l.colle << QString::fromUtf8(l.reste) << l.message;
+    }
+}
+
+void Test_Saisie_QSO::Refus() {
+    QFETCH(QString, champ);
+    QFETCH(QString, texte);
+    QFETCH(bool, colle);
+    QFETCH(QString, reste);
+    QFETCH(QString, message);
+    Plateforme_Test t;
+    Prepare(t);
+    Main main(t.plateforme);
+    Demarre(main);
+    main.Mnu_Date_Man->trigger();
+    Avance_Jusqu_A(main, champ);
+    QWidget* refuse = Nomme(main, champ);
+    QCOMPARE(Champ(main), refuse);
+    const QString suivant = Chaine[Chaine.indexOf(champ) + 1];
+    if (colle)
+        Texte(refuse)->setText(texte);
+    else
+        Remplace(main, texte);
+    t.messages.textes.clear();
+    Entree(main);
+    QCOMPARE(t.messages.textes, QStringList{message});
+    QCOMPARE(Champ(main), refuse);
+    QCOMPARE(Texte(refuse)->text(), reste);
+    QCOMPARE(Couleurs::Couleur(refuse), Couleurs::Vert_Saisie);
+    // The next field was not opened (the lighthouse name is enabled early by the reference look-up).
+    QCOMPARE(Couleurs::Couleur(Nomme(main, suivant)), Couleurs::Jaune);
+    QCOMPARE(Nomme(main, suivant)->isEnabled(), suivant == "Rem_A");
+    QVERIFY(!main.Valide_A->isEnabled());
+    // Nothing filled in by a refused reference.
+    if (champ == "Ref_A")
+        QCOMPARE(main.Rem_A->text() + main.Dpt_A->text(), QString());
+}
+
+void Test_Saisie_QSO::Accepte_data() {
+    QTest::addColumn<QString>("champ");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("suivant");
+    QTest::newRow("indicatif de 12 avec /") << "Ind_A"
+                                            << "f5abc/p12345"
+                                            << "Prenom_A";
+    QTest::newRow("prenom vide") << "Prenom_A"
+                                 << ""
+                                 << "Ref_A";
+    QTest::newRow("departement 2a") << "Dpt_A"
+                                    << "2a"
+                                    << "Date_A";
+    QTest::newRow("31/02/06") << "Date_A"
+                              << "31/02/06"
+                              << "Heure_A";
+    QTest::newRow("00/00/00") << "Date_A"
+                              << "00/00/00"
+                              << "Heure_A";
+    QTest::newRow("00:00") << "Heure_A"
+                           << "00:00"
+                           << "Mode_A";
+    QTest::newRow("mode hors liste") << "Mode_A"
+                                     << "am"
+                                     << "Bande_A";
+    QTest::newRow("bande hors liste") << "Bande_A"
+                                      << "2400"
+                                      << "RST_A";
+    QTest::newRow("report 5") << "RST_A"
+                              << "5"
+                              << "RSTE_A";
+    QTest::newRow("report 599") << "RSTE_A"
+                                << "599"
+                                << "Rem_A";
+    QTest::newRow("nom vide") << "Rem_A"
+                              << ""
+                              << "QSL_A";
+}
+
+void Test_Saisie_QSO::Accepte() {
+    QFETCH(QString, champ);
+    QFETCH(QString, texte);
+    QFETCH(QString, suivant);
+    Plateforme_Test t;
+    Prepare(t);
+    Main main(t.plateforme);
+    Demarre(main);
+    main.Mnu_Date_Man->trigger();
+    Avance_Jusqu_A(main, champ);
+    Remplace(main, texte);
+    Entree(main);
+    QCOMPARE(t.messages.textes, QStringList());
+    QCOMPARE(Champ(main), Nomme(main, suivant));
+    QCOMPARE(Couleurs::Couleur(Nomme(main, champ)), Couleurs::Jaune);
+    QCOMPARE(Couleurs::Couleur(Nomme(main, suivant)), Couleurs::Vert_Saisie);
+    // Typed items are used as they are, never added to the lists.
+    QCOMPARE(main.Mode_A->count(), 3);
+    QCOMPARE(main.Bande_A->count(), 12);
+}
+
+void Test_Saisie_QSO::Premiere_Installation() {
+    Plateforme_Test t;
+    Main main(t.plateforme);
+    Demarre(main);
+    t.messages.textes.clear();
+    Tape(main, "f5");
+    Entree(main);
+    QCOMPARE(t.messages.textes, QStringList(3, Textes::Premiere_Installation));
+    QCOMPARE(main.Ind_A->text(), QStringLiteral("f5"));
+    QCOMPARE(Champ(main), main.Ind_A);
+    QVERIFY(!main.Prenom_A->isEnabled());
+}
+
+void Test_Saisie_QSO::Prenom_Retrouve_data() {
+    QTest::addColumn<QByteArray>("memoire");
+    QTest::addColumn<QString>("prenom");
+    QTest::addColumn<QByteArray>("apres");
+    const QByteArray jean = "F5XYZ        29 JEAN\r\n", paul = "F5XYZ        29 paul\r\n",
+                     autre = "F6AAA        22 ANNE\r\n";
+    QTest::newRow("connu") << autre + jean << "JEAN" << autre + "F5XYZ        29 JEAN\r\n";
+    QTest::newRow("doublons: le dernier") << jean + autre + paul << "PAUL"
+                                          << "F5XYZ        29 PAUL\r\n" + autre + "F5XYZ        29 PAUL\r\n";
+    QTest::newRow("casse differente: inconnu") << QByteArray("f5xyz        29 JEAN\r\n") << ""
+                                               << QByteArray("f5xyz        29 JEAN\r\nF5XYZ        29 \r\n");
+    QTest::newRow("fichier absent") << QByteArray() << "" << QByteArray("F5XYZ        29 \r\n");
+}
+
+void Test_Saisie_QSO::Prenom_Retrouve() {
+    QFETCH(QByteArray, memoire);
+    QFETCH(QString, prenom);
+    QFETCH(QByteArray, apres);
+    Plateforme_Test t;
+    Prepare(t);
+    if (!memoire.isEmpty())
+        t.Ecrit_Fichier("Liste_Prenom.txt", memoire);
+    Main main(t.plateforme);
+    Demarre(main);
+    main.Mnu_Date_Man->trigger();
+    Saisit(main, "f5xyz");
+    QCOMPARE(main.Prenom_A->text(), prenom);
+    QCOMPARE(Champ(main), main.Prenom_A);
+    for (int i = 1; i < Chaine.size(); ++i)
+        Saisit(main, Textes_Usuels[i]);
+    Entree(main);
+    QCOMPARE(t.Lit_Fichier("Liste_Prenom.txt"), apres);
+}
+
+void Test_Saisie_QSO::Date_Automatique_data() {
+    QTest::addColumn<bool>("automatique");
+    QTest::addColumn<QString>("mode"); // "", "modification" or "insertion"
+    QTest::addColumn<bool>("date_du_jour");
+    QTest::newRow("nouveau QSO") << true << "" << true;
+    QTest::newRow("date manuelle") << false << "" << false;
+    QTest::newRow("insertion") << true << "insertion" << false;
+    QTest::newRow("modification") << true << "modification" << false;
+}
+
+void Test_Saisie_QSO::Date_Automatique() {
+    QFETCH(bool, automatique);
+    QFETCH(QString, mode);
+    QFETCH(bool, date_du_jour);
+    Plateforme_Test t;
+    Prepare(t);
+    Main main(t.plateforme);
+    Demarre(main);
+    if (!automatique)
+        main.Mnu_Date_Man->trigger();
+    main.Mode_Insertion = mode == "insertion";
+    main.Mode_Modification = mode == "modification";
+    // The clock has moved on since the labels were last shown: the labels are what counts.
+    t.horloge.utc = t.horloge.utc.addSecs(3600);
+    Avance_Jusqu_A(main, "Dpt_A");
+    Entree(main);
+    if (date_du_jour) {
+        QCOMPARE(Champ(main), main.Mode_A);
+        QCOMPARE(main.Date_A->text(), QStringLiteral("06/12/26"));
+        QCOMPARE(main.Heure_A->text(), QStringLiteral("14:05"));
+        QVERIFY(!main.Date_A->isEnabled());
+        QVERIFY(!main.Heure_A->isEnabled());
+        QCOMPARE(Couleurs::Couleur(main.Date_A), Couleurs::Jaune);
+        QCOMPARE(Couleurs::Couleur(main.Mode_A), Couleurs::Vert_Saisie);
+    } else {
+        QCOMPARE(Champ(main), main.Date_A);
+        QCOMPARE(main.Date_A->text(), QString());
+        QVERIFY(!main.Mode_A->isEnabled());
+    }
+    QCOMPARE(Couleurs::Couleur(main.Dpt_A), Couleurs::Jaune);
+}
+
+void Test_Saisie_QSO::Position_Memorisee_data() {
+    QTest::addColumn<QString>("champ");
+    QTest::addColumn<int>("choisi"); // item picked in the list first, -1: the text selected to type over
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("avant_entree"); // stored once the text is typed
+    QTest::addColumn<QString>("apres_entree"); // "9" when Enter did not write
+    QTest::addColumn<QStringList>("messages");
+    struct Ligne {
+        const char* nom;
+        const char* champ;
+        int choisi;
+        const char* texte;
+        const char* mode;
+        const char* avant_entree;
+        const char* apres_entree;
+        const char* message;
+    };
+    const Ligne lignes[] = {
+        // clang-format off
+        {"CW choisi",                  "Mode_A",  1,  "",     "",             "<absent>", "1",  nullptr},
+        {"mode tape",                  "Mode_A",  -1, "am",   "",             "-1",       "-1", nullptr},
+        {"position d'avant la touche", "Mode_A",  1,  "\b",   "",             "1",        "-1", nullptr},
+        {"14 Mhz choisi",              "Bande_A", 4,  "",     "",             "<absent>", "4",  nullptr},
+        {"bande tapee",                "Bande_A", -1, "2400", "",             "-1",       "-1", nullptr},
+        {"insertion",                  "Mode_A",  2,  "",     "insertion",    "<absent>", "2",  nullptr},
+        {"modification",               "Mode_A",  -1, "am",   "modification", "<absent>", "9",  nullptr},
+        {"modification bande",         "Bande_A", 4,  "x",    "modification", "<absent>", "9",  nullptr},
+        {"Entree refusee",             "Mode_A",  -1, "\b",   "",             "0",        "9",  "Entrez un Mode"},
+        // clang-format on
+    };
+    for (const Ligne& l : lignes) {
+        QTest::newRow(l.nom) << l.champ << l.choisi << l.texte << l.mode << l.avant_entree << l.apres_entree
+                             << (l.message ? QStringList{l.message} : QStringList());
+    }
+}
+
+void Test_Saisie_QSO::Position_Memorisee() {
+    QFETCH(QString, champ);
+    QFETCH(int, choisi);
+    QFETCH(QString, texte);
+    QFETCH(QString, mode);
+    QFETCH(QString, avant_entree);
+    QFETCH(QString, apres_entree);
+    QFETCH(QStringList, messages);
+    Plateforme_Test t;
+    Prepare(t);
+    Main main(t.plateforme);
+    Demarre(main);
+    main.Mnu_Date_Man->trigger();
+    main.Mode_Insertion = mode == "insertion";
+    main.Mode_Modification = mode == "modification";
+    Avance_Jusqu_A(main, champ);
+    const QString cle = champ == "Mode_A" ? "Mode Utilise" : "bande Utilisee";
+    QCOMPARE(t.Reglage("Setup F5ABC", cle), QStringLiteral("<absent>"));
+    auto* liste = static_cast<QComboBox*>(Nomme(main, champ));
+    if (choisi >= 0)
+        liste->setCurrentIndex(choisi);
+    else
+        liste->lineEdit()->selectAll();
+    Tape(main, texte);
+    QCOMPARE(t.Reglage("Setup F5ABC", cle), avant_entree);
+    t.Ecrit_Reglage("Setup F5ABC", cle, "9");
+    Entree(main);
+    QCOMPARE(t.messages.textes, messages);
+    QCOMPARE(t.Reglage("Setup F5ABC", cle), apres_entree);
+}
+
+void Test_Saisie_QSO::Retour_A_Un_Champ_Passe() {
+    Plateforme_Test t;
+    Prepare(t);
+    Main main(t.plateforme);
+    Demarre(main);
+    main.Mnu_Date_Man->trigger();
+    Avance_Jusqu_A(main, "RST_A");
+    main.Prenom_A->setFocus();
+    Remplace(main, "luc");
+    Entree(main);
+    QCOMPARE(Champ(main), main.Ref_A);
+    QCOMPARE(main.Ref_A->cursorPosition(), 3);
+    QCOMPARE(main.Ref_A->text(), QStringLiteral("PB1004"));
+    QCOMPARE(main.Prenom_A->text(), QStringLiteral("LUC"));
+    // Fields further down keep their content and state.
+    QVERIFY(main.RST_A->isEnabled());
+    QCOMPARE(main.Date_A->text(), QStringLiteral("14/07/06"));
+    QCOMPARE(Couleurs::Couleur(main.RST_A), Couleurs::Vert_Saisie);
+}
