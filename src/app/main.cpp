@@ -6,6 +6,7 @@
 #include "app/Messages_Fenetre.h"
 #include "app/Parametres.h"
 #include "app/Repertoire.h"
+#include "app/Verrou_Dossier.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -21,6 +22,10 @@ int main(int argc, char* argv[]) {
     Messages_Fenetre messages;
     Horloge_Systeme horloge;
     Repertoire_Programme repertoire;
+    // Before anything reads or writes a file of the folder.
+    const std::unique_ptr<Verrou_Dossier> verrou = Sous_Programmes::Verrouille_Dossier(repertoire, messages);
+    if (!verrou)
+        return 0;
     const std::unique_ptr<Parametres> parametres = Parametres::Natifs();
     Fichiers_Disque fichiers;
     Imprimante_Systeme imprimante;

@@ -1,0 +1,5 @@
+#include "Test_Coupure.h"
+#include "Test_Verrou_Dossier.h"
+#include "support/Principal.h"
+
+KEZ_TEST_MAIN(Test_Verrou_Dossier, Test_Coupure)
