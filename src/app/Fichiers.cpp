@@ -7,11 +7,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace {
-// Large enough to write a 10,000-QSO log in a few calls, small enough to fail part-way in tests.
-constexpr qsizetype Taille_Bloc = 256 * 1024;
-} // namespace
-
 Lecture_Fichier Fichiers_Disque::Lit(const QString& chemin) {
     Lecture_Fichier lecture;
     QFile fichier(chemin);

@@ -29,6 +29,10 @@ public:
 
 class Fichiers_Disque : public Fichiers {
 public:
+    // A rewrite writes its bytes in blocks of this size: large enough to write a 10,000-QSO log in a
+    // few calls, small enough to fail part-way in tests.
+    static constexpr qsizetype Taille_Bloc = 256 * 1024;
+
     Lecture_Fichier Lit(const QString& chemin) override;
     QString Remplace(const QString& chemin, const QList<QByteArray>& lignes) override;
     bool Existe(const QString& chemin) override;

@@ -19,12 +19,18 @@ bool Messages_Test::Demande(const QString& texte) {
     return reponses.isEmpty() ? true : reponses.takeFirst();
 }
 
+QString Fichiers_Defaillants::Remplace(const QString& chemin, const QList<QByteArray>& lignes) {
+    ecritures = 0;
+    return Fichiers_Disque::Remplace(chemin, lignes);
+}
+
 bool Fichiers_Defaillants::Ouvre(QSaveFile& brouillon) {
     return panne != Etape::Ouverture && Fichiers_Disque::Ouvre(brouillon);
 }
 
 bool Fichiers_Defaillants::Ecrit(QSaveFile& brouillon, const QByteArray& bloc) {
-    if (panne == Etape::Ecriture) {
+    ++ecritures;
+    if (panne == Etape::Ecriture && ecritures == ecriture_en_panne) {
         // Part of the block reaches the scratch file before the failure.
         brouillon.write(bloc.left(bloc.size() / 2));
         return false;

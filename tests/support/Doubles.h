@@ -48,6 +48,12 @@ class Fichiers_Defaillants : public Fichiers_Disque {
 public:
     enum class Etape { Aucune, Ouverture, Ecriture, Vidage, Validation };
     Etape panne = Etape::Aucune;
+    // With Etape::Ecriture, the block write that fails, from 1 in each rewrite.
+    int ecriture_en_panne = 1;
+    // The block writes tried by the last rewrite.
+    int ecritures = 0;
+
+    QString Remplace(const QString& chemin, const QList<QByteArray>& lignes) override;
 
 protected:
     bool Ouvre(QSaveFile& brouillon) override;

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QObject>
+
+class Test_Pannes : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Reecriture_Interrompue_data();
+    void Reecriture_Interrompue();
+};
