@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QStringList>
+#include <array>
+#include <optional>
 
 namespace Fichier_Texte {
 
@@ -10,9 +12,44 @@ namespace {
 constexpr const char* Codage = "windows-1252";
 }
 
-QString Decode(const QByteArray& octets) {
+namespace {
+
+// Windows-1252 gives one character to each byte. Read once from the codec, this table decodes a
+// long log line by line without a call to the codec for each line.
+using Table_Caracteres = std::array<char16_t, 256>;
+
+std::optional<Table_Caracteres> Lit_Table() {
+    QByteArray octets(256, Qt::Uninitialized);
+    for (int i = 0; i < 256; ++i)
+        octets[i] = static_cast<char>(i);
     QStringDecoder decodeur(Codage);
-    return decodeur.decode(octets);
+    const QString caracteres = decodeur.decode(octets);
+    if (caracteres.size() != 256)
+        return std::nullopt;
+    Table_Caracteres table;
+    for (int i = 0; i < 256; ++i)
+        table[i] = caracteres[i].unicode();
+    return table;
+}
+
+const std::optional<Table_Caracteres>& Table() {
+    static const std::optional<Table_Caracteres> table = Lit_Table();
+    return table;
+}
+
+} // namespace
+
+QString Decode(const QByteArray& octets) {
+    const std::optional<Table_Caracteres>& table = Table();
+    if (!table) {
+        QStringDecoder decodeur(Codage);
+        return decodeur.decode(octets);
+    }
+    QString texte(octets.size(), Qt::Uninitialized);
+    char16_t* caractere = reinterpret_cast<char16_t*>(texte.data());
+    for (const char octet : octets)
+        *caractere++ = (*table)[static_cast<uchar>(octet)];
+    return texte;
 }
 
 QByteArray Encode(const QString& texte) {
@@ -78,11 +115,10 @@ QList<QByteArray> Encode_Lignes(const QStringList& lignes) {
 }
 
 QStringList Decode_Lignes(const QList<QByteArray>& lignes) {
-    QStringDecoder decodeur(Codage, QStringDecoder::Flag::Stateless);
     QStringList textes;
     textes.reserve(lignes.size());
     for (const QByteArray& l : lignes)
-        textes.append(decodeur.decode(l));
+        textes.append(Decode(l));
     return textes;
 }
 

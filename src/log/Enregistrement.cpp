@@ -93,10 +93,16 @@ QString Valeur(const QString& enregistrement, Champ champ) {
 }
 
 QString Ligne_Liste(const QString& enregistrement, int numero) {
-    QString ligne = (QLatin1Char(' ') + QString::number(numero)).rightJustified(Largeur_Numero);
+    // Built in place: a long log makes tens of thousands of these each time the list is filled.
+    const QString nombre = QString::number(numero);
+    QString ligne;
+    ligne.reserve(Largeur_Numero + 1 + nombre.size() + Debut_Liste(Nombre_Champs - 1) + 1);
+    ligne.fill(QLatin1Char(' '), qMax<qsizetype>(Largeur_Numero - nombre.size(), 1));
+    ligne += nombre;
+    const QStringView champs(enregistrement);
     for (int i = 0; i < Nombre_Champs; ++i) {
-        ligne += QString(Table[i].blancs_liste, QLatin1Char(' '));
-        ligne += enregistrement.mid(Table[i].debut, Table[i].largeur);
+        ligne.resize(ligne.size() + Table[i].blancs_liste, QLatin1Char(' '));
+        ligne += champs.mid(Table[i].debut, Table[i].largeur);
     }
     return ligne;
 }

@@ -92,11 +92,11 @@ std::optional<QString> Premiere_Date_Reference(const Lignes& lignes, const QStri
 }
 
 QStringList Lignes_Liste(const Lignes& lignes) {
-    const QStringList enregistrements = Fichier_Texte::Decode_Lignes(lignes);
+    // One line decoded at a time: a decoded copy of the whole log would only be thrown away.
     QStringList liste;
-    liste.reserve(enregistrements.size());
-    for (qsizetype i = 0; i < enregistrements.size(); ++i)
-        liste.append(Enregistrement::Ligne_Liste(enregistrements[i], static_cast<int>(i) + 1));
+    liste.reserve(lignes.size());
+    for (qsizetype i = 0; i < lignes.size(); ++i)
+        liste.append(Enregistrement::Ligne_Liste(Fichier_Texte::Decode(lignes[i]), static_cast<int>(i) + 1));
     return liste;
 }
 

@@ -8,6 +8,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <algorithm>
 #include <functional>
 
 namespace Sous_Programmes {
@@ -24,11 +25,21 @@ std::optional<Journal::Lignes> Lit_Log(Main& main) {
     return lecture.lignes;
 }
 
+// True when no line is longer than the last one, the one the list measures when told that its
+// lines are all alike: then it need not lay out every line's text to size it, which is what makes
+// a long log slow to show. Always so in a log the program wrote; a damaged one may differ.
+bool Derniere_Ligne_La_Plus_Longue(const QStringList& lignes) {
+    return std::all_of(lignes.cbegin(), lignes.cend(),
+                       [&](const QString& ligne) { return ligne.size() <= lignes.constLast().size(); });
+}
+
 void Affiche_Log(Main& main, const Journal::Lignes& lignes) {
     QListWidget* liste = main.Liste_TORV;
+    const QStringList textes = Journal::Lignes_Liste(lignes);
     liste->setUpdatesEnabled(false);
     liste->clear();
-    liste->addItems(Journal::Lignes_Liste(lignes));
+    liste->setUniformItemSizes(!textes.isEmpty() && Derniere_Ligne_La_Plus_Longue(textes));
+    liste->addItems(textes);
     liste->setUpdatesEnabled(true);
     main.Ind_A->setEnabled(true);
     main.Ind_A->setFocus();

@@ -1,0 +1,159 @@
+// Times what the operator waits for, through the program's own code, on logs of 1,000, 10,000 and
+// 50,000 QSOs, beside what the disk itself needs for the same bytes. Not a test: figures to read.
+//   kez_bench [tours]      the table, each figure the median of `tours` runs (at least 5)
+//   kez_bench --memoire N  (used by the table) the memory of the program started on N QSOs
+#include "Banc.h"
+
+#include "app/Fichier_Texte.h"
+#include "app/Main.h"
+#include "support/Log_Genere.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSaveFile>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+const QList<int> Tailles{1000, 10000, 50000};
+
+double Millisecondes(const std::function<void()>& travail) {
+    QElapsedTimer chrono;
+    chrono.start();
+    travail();
+    return static_cast<double>(chrono.nsecsElapsed()) / 1e6;
+}
+
+double Mediane(QList<double> durees) {
+    std::sort(durees.begin(), durees.end());
+    const qsizetype milieu = durees.size() / 2;
+    return durees.size() % 2 ? durees[milieu] : (durees[milieu - 1] + durees[milieu]) / 2;
+}
+
+void Plancher_Copie(const Banc& banc) {
+    QFile source(banc.Chemin_Log());
+    QSaveFile copie(banc.t.Chemin(QStringLiteral("copie.log")));
+    if (!source.open(QIODevice::ReadOnly) || !copie.open(QIODevice::WriteOnly))
+        qFatal("copy floor: cannot open");
+    copie.write(source.readAll());
+    if (!copie.commit())
+        qFatal("copy floor: cannot commit");
+}
+
+void Plancher_Ecriture(const Banc& banc) {
+    QFile fichier(banc.t.Chemin(QStringLiteral("octets.bin")));
+    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        fichier.write(banc.octets) != banc.octets.size())
+        qFatal("write floor: cannot write");
+}
+
+const char* Nom(Plancher plancher) {
+    return plancher == Plancher::Copie_Videe ? "copie+vidage" : "ecriture";
+}
+
+double Mesure(Banc& banc, int tours, const std::function<void(Banc&)>& prepare,
+              const std::function<void(Banc&)>& mesure) {
+    QList<double> durees;
+    for (int i = 0; i < tours; ++i) {
+        prepare(banc);
+        durees.append(Millisecondes([&] { mesure(banc); }));
+    }
+    return Mediane(durees);
+}
+
+void Table(int tours) {
+    std::printf("%-32s %7s %12s %14s %10s %8s  %s\n", "operation", "QSO", "mediane ms", "plancher",
+                "plancher ms", "ratio", "cible");
+    for (const int taille : Tailles) {
+        Banc banc(taille);
+        const auto rien = [](Banc&) {};
+        const double copie = Mesure(banc, tours, rien, Plancher_Copie);
+        const double ecriture = Mesure(banc, tours, rien, Plancher_Ecriture);
+        std::printf("%-32s %7d %12.2f\n", "plancher: copie+vidage", taille, copie);
+        std::printf("%-32s %7d %12.2f\n", "plancher: ecriture des octets", taille, ecriture);
+        for (const Operation& operation : Operations()) {
+            const double mediane = Mesure(banc, tours, operation.prepare, operation.mesure);
+            const double plancher = operation.plancher == Plancher::Copie_Videe ? copie : ecriture;
+            std::printf("%-32s %7d %12.2f %14s %10.2f %8.1f  %s\n", operation.nom, taille, mediane,
+                        Nom(operation.plancher), plancher, mediane / plancher, operation.cible);
+        }
+        std::fflush(stdout);
+    }
+}
+
+qint64 Memoire_Ko() {
+    QFile etat(QStringLiteral("/proc/self/status"));
+    if (!etat.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& ligne : etat.readAll().split('\n')) {
+        if (ligne.startsWith("VmRSS:"))
+            return ligne.mid(6).trimmed().split(' ').first().toLongLong();
+    }
+    return -1;
+}
+
+// The program started on `qso` QSOs, run in a process of its own so that nothing else counts.
+qint64 Memoire_Au_Demarrage(int qso) {
+    QProcess enfant;
+    enfant.start(QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("--memoire"), QString::number(qso)});
+    if (!enfant.waitForFinished(120000))
+        return -1;
+    return enfant.readAllStandardOutput().trimmed().toLongLong();
+}
+
+void Memoire() {
+    const qint64 vide = Memoire_Au_Demarrage(0), plein = Memoire_Au_Demarrage(10000);
+    std::printf("\nmemoire (RSS): programme vide %lld ko, avec 10 000 QSO %lld ko, soit %+.1f %% "
+                "(cible <= +30 %%)\n",
+                vide, plein, 100.0 * static_cast<double>(plein - vide) / static_cast<double>(vide));
+}
+
+} // namespace
+
+Banc::Banc(int qso) : qso(qso), lignes(Log_Genere::Lignes(qso)), octets(Fichier_Texte::Joint_Lignes(lignes)) {
+    t.Ecrit_Reglage(QStringLiteral("Setup "), QStringLiteral("Indicatif Station"), QStringLiteral("F5ABC"));
+    Remet_Log();
+}
+
+Banc::~Banc() = default;
+
+QString Banc::Chemin_Log() const {
+    return t.Chemin(QStringLiteral("F5ABC_TORV.log"));
+}
+
+void Banc::Remet_Log() {
+    t.Ecrit_Fichier(QStringLiteral("F5ABC_TORV.log"), octets);
+}
+
+void Banc::Demarre() {
+    if (main)
+        return;
+    main = std::make_unique<Main>(t.plateforme);
+    main->Form_Load();
+}
+
+const QByteArray& Banc::QSO_Du_Milieu() const {
+    return lignes[qso / 2];
+}
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 3 && arguments[1] == QLatin1String("--memoire")) {
+        Banc banc(arguments[2].toInt());
+        banc.Demarre();
+        QCoreApplication::processEvents();
+        std::printf("%lld\n", Memoire_Ko());
+        return 0;
+    }
+    const int tours = std::max(5, arguments.size() > 1 ? arguments[1].toInt() : 7);
+    Table(tours);
+    Memoire();
+    return 0;
+}

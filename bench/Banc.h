@@ -1,0 +1,48 @@
+#pragma once
+
+#include "support/Doubles.h"
+
+#include <QByteArray>
+#include <QList>
+#include <functional>
+#include <memory>
+
+class Main;
+
+// A program folder with a log of a given size, and the main window when it has been started.
+struct Banc {
+    explicit Banc(int qso);
+    ~Banc();
+
+    const int qso;
+    const QList<QByteArray> lignes;
+    const QByteArray octets; // the log file as the program writes it
+    Plateforme_Test t;
+    std::unique_ptr<Main> main;
+
+    QString Chemin_Log() const;
+    // The log file back to its generated content, as before any change.
+    void Remet_Log();
+    // The program started on it, if it is not already.
+    void Demarre();
+    // A record of the log, far from both ends.
+    const QByteArray& QSO_Du_Milieu() const;
+};
+
+// What a measured operation is compared with: what the disk itself needs for the same bytes.
+enum class Plancher {
+    Copie_Videe, // read the log, write it to a scratch file, flush it to disk, rename it over
+    Ecriture,    // write as many bytes to a new file
+};
+
+// One row of the table. `prepare` runs before each timed run and is not counted.
+struct Operation {
+    const char* nom;
+    Plancher plancher;
+    const char* cible; // the target, shown beside the figures
+    std::function<void(Banc&)> prepare;
+    std::function<void(Banc&)> mesure;
+};
+
+// The operations of the table, in its order; new rows are added in Operations.cpp.
+QList<Operation> Operations();
