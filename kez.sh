@@ -2,15 +2,20 @@
 # Builds and starts KEZ_TORV, or builds and runs its test suite, on Debian 12.
 #   ./kez.sh run    install what is missing, build, start the program
 #   ./kez.sh test   install what is missing, build, run the whole test suite headless
+#   ./kez.sh sanitize  the same under AddressSanitizer and UndefinedBehaviorSanitizer
+#   ./kez.sh bench  build optimised, time the program on logs of 1,000 to 50,000 QSOs
+#   ./kez.sh fuzz   build the fuzz targets with clang, run each for a minute (FUZZ_SECONDES to change)
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
           fonts-liberation fonts-dejavu-core poppler-utils)
 
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
 install_missing() {
     local missing=()
-    for p in "${PACKAGES[@]}"; do
+    for p in "${PACKAGES[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return
@@ -34,8 +39,36 @@ test)
     cmake --build --preset test
     QT_QPA_PLATFORM=offscreen ctest --preset test
     ;;
+sanitize)
+    install_missing
+    cmake --preset sanitize >/dev/null
+    cmake --build --preset sanitize
+    QT_QPA_PLATFORM=offscreen ctest --preset sanitize
+    ;;
+bench)
+    install_missing
+    cmake --preset default >/dev/null
+    cmake --build --preset default --target kez_bench
+    ./build/default/bench/kez_bench
+    ;;
+fuzz)
+    install_missing "${FUZZ_PACKAGES[@]}"
+    cmake --preset fuzz >/dev/null
+    cmake --build --preset fuzz
+    # Each target keeps what it found worth keeping in build/fuzz/corpus/<target>, starting from
+    # the seeds of fuzz/graines/<target>; a crash leaves its input in build/fuzz/trouvailles/.
+    for cible in build/fuzz/fuzz/fuzz_*; do
+        [ -f "$cible" ] && [ -x "$cible" ] || continue
+        nom=$(basename "$cible")
+        mkdir -p "build/fuzz/corpus/$nom" build/fuzz/trouvailles
+        echo "== $nom, ${FUZZ_SECONDES:-60} s"
+        "$cible" -max_total_time="${FUZZ_SECONDES:-60}" -timeout=10 -rss_limit_mb=4096 \
+            -artifact_prefix=build/fuzz/trouvailles/"$nom"- -print_final_stats=1 \
+            "build/fuzz/corpus/$nom" "fuzz/graines/$nom"
+    done
+    ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|sanitize|bench|fuzz" >&2
     exit 2
     ;;
 esac
