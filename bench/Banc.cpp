@@ -1,7 +1,7 @@
 // Times what the operator waits for, through the program's own code, on logs of 1,000, 10,000 and
 // 50,000 QSOs, beside what the disk itself needs for the same bytes. Not a test: figures to read.
 //   kez_bench [tours]      the table, each figure the median of `tours` runs (at least 5)
-//   kez_bench --memoire N  (used by the table) the memory of the program started on N QSOs
+//   kez_bench --memoire LOG  (used by the table) the memory of the program started on a copy of LOG
 #include "Banc.h"
 
 #include "app/Fichier_Texte.h"
@@ -95,21 +95,38 @@ qint64 Memoire_Ko() {
     return -1;
 }
 
-// The program started on `qso` QSOs, run in a process of its own so that nothing else counts.
-qint64 Memoire_Au_Demarrage(int qso) {
+// The program started on a copy of that log, in a process of its own: the benchmark's own copy of
+// the log, made to write the file, would count otherwise.
+qint64 Memoire_Au_Demarrage(const QString& log) {
     QProcess enfant;
-    enfant.start(QCoreApplication::applicationFilePath(),
-                 {QStringLiteral("--memoire"), QString::number(qso)});
+    enfant.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--memoire"), log});
     if (!enfant.waitForFinished(120000))
         return -1;
     return enfant.readAllStandardOutput().trimmed().toLongLong();
 }
 
 void Memoire() {
-    const qint64 vide = Memoire_Au_Demarrage(0), plein = Memoire_Au_Demarrage(10000);
+    qint64 ko[2] = {};
+    const int qso[2] = {0, 10000};
+    for (int i = 0; i < 2; ++i) {
+        const Banc banc(qso[i]);
+        ko[i] = Memoire_Au_Demarrage(banc.Chemin_Log());
+    }
     std::printf("\nmemoire (RSS): programme vide %lld ko, avec 10 000 QSO %lld ko, soit %+.1f %% "
                 "(cible <= +30 %%)\n",
-                vide, plein, 100.0 * static_cast<double>(plein - vide) / static_cast<double>(vide));
+                ko[0], ko[1], 100.0 * static_cast<double>(ko[1] - ko[0]) / static_cast<double>(ko[0]));
+}
+
+int Memoire_Enfant(const QString& log) {
+    Plateforme_Test t;
+    t.Ecrit_Reglage(QStringLiteral("Setup "), QStringLiteral("Indicatif Station"), QStringLiteral("F5ABC"));
+    if (!QFile::copy(log, t.Chemin(QStringLiteral("F5ABC_TORV.log"))))
+        return 1;
+    Main main(t.plateforme);
+    main.Form_Load();
+    QCoreApplication::processEvents();
+    std::printf("%lld\n", Memoire_Ko());
+    return 0;
 }
 
 } // namespace
@@ -145,13 +162,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() == 3 && arguments[1] == QLatin1String("--memoire")) {
-        Banc banc(arguments[2].toInt());
-        banc.Demarre();
-        QCoreApplication::processEvents();
-        std::printf("%lld\n", Memoire_Ko());
-        return 0;
-    }
+    if (arguments.size() == 3 && arguments[1] == QLatin1String("--memoire"))
+        return Memoire_Enfant(arguments[2]);
     const int tours = std::max(5, arguments.size() > 1 ? arguments[1].toInt() : 7);
     Table(tours);
     Memoire();

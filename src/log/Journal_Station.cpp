@@ -33,13 +33,28 @@ bool Derniere_Ligne_La_Plus_Longue(const QStringList& lignes) {
                        [&](const QString& ligne) { return ligne.size() <= lignes.constLast().size(); });
 }
 
+// Gives the list these texts. The items already there are kept and only those whose text changed
+// are touched: after one change to a long log, most lines read as before.
+void Remplit(QListWidget* liste, const QStringList& textes) {
+    // No line is current any more, as after emptying the list; the caller chooses one again.
+    liste->setCurrentRow(-1);
+    if (textes.isEmpty()) {
+        liste->clear();
+        return;
+    }
+    while (liste->count() > textes.size())
+        delete liste->takeItem(liste->count() - 1);
+    for (int i = 0; i < liste->count(); ++i)
+        liste->item(i)->setText(textes[i]);
+    liste->addItems(textes.mid(liste->count()));
+}
+
 void Affiche_Log(Main& main, const Journal::Lignes& lignes) {
     QListWidget* liste = main.Liste_TORV;
     const QStringList textes = Journal::Lignes_Liste(lignes);
     liste->setUpdatesEnabled(false);
-    liste->clear();
     liste->setUniformItemSizes(!textes.isEmpty() && Derniere_Ligne_La_Plus_Longue(textes));
-    liste->addItems(textes);
+    Remplit(liste, textes);
     liste->setUpdatesEnabled(true);
     main.Ind_A->setEnabled(true);
     main.Ind_A->setFocus();

@@ -104,25 +104,44 @@ void Test_Entrees_Abimees::Log_Abime() {
 // are all alike sizes them all as its last one.
 void Test_Entrees_Abimees::Lignes_De_La_Liste_Entieres_data() {
     QTest::addColumn<Lignes>("log");
-    QTest::newRow("log du programme") << Lignes{A, B, Z};
-    QTest::newRow("derniere ligne tronquee") << Lignes{A, B, Z.left(20)};
-    QTest::newRow("derniere ligne vide") << Lignes{A, B, ""};
-    QTest::newRow("ligne tronquee au milieu") << Lignes{A, B.left(20), Z};
-    QTest::newRow("octets indefinis a la fin") << Lignes{A, Record_Aux_Octets("\x81\x8d\x8f\x90\x9d")};
+    QTest::addColumn<QString>("changement");
+    QTest::newRow("log du programme") << Lignes{A, B, Z} << "";
+    QTest::newRow("derniere ligne tronquee") << Lignes{A, B, Z.left(20)} << "";
+    QTest::newRow("derniere ligne vide") << Lignes{A, B, ""} << "";
+    QTest::newRow("ligne tronquee au milieu") << Lignes{A, B.left(20), Z} << "";
+    QTest::newRow("octets indefinis a la fin") << Lignes{A, Record_Aux_Octets("\x81\x8d\x8f\x90\x9d")} << "";
+    QTest::newRow("ajout apres une ligne tronquee") << Lignes{A, B, Z.left(20)} << "ajout";
+    QTest::newRow("suppression d'une ligne tronquee") << Lignes{A, B, Z.left(20)} << "suppression";
+    // The 10,000th line has a wider number than every line before it.
+    const Lignes log_9999(9999, A);
+    QTest::newRow("ajout du QSO 10 000") << log_9999 << "ajout";
+    QTest::newRow("suppression du QSO 10 000") << log_9999 + Lignes{B} << "suppression";
 }
 
 void Test_Entrees_Abimees::Lignes_De_La_Liste_Entieres() {
     QFETCH(Lignes, log);
+    QFETCH(QString, changement);
     Plateforme_Test t;
     t.Ecrit_Reglage("Setup ", "Indicatif Station", "F5ABC");
     t.Ecrit_Fichier("F5ABC_TORV.log", Fichier_Texte::Joint_Lignes(log));
     Main main(t.plateforme);
     main.Form_Load();
+    Lignes apres = log;
+    if (changement == "ajout") {
+        QVERIFY(Sous_Programmes::Ajout_Fin_Log(main, Fichier_Texte::Decode(N)));
+        apres.append(N);
+    } else if (changement == "suppression") {
+        QVERIFY(Sous_Programmes::Supprime_QSO_Log(main, Fichier_Texte::Decode(log.constLast())));
+        apres.removeLast();
+    }
     QListWidget* liste = main.Liste_TORV;
-    QCOMPARE(liste->count(), log.size());
+    QCOMPARE(liste->count(), apres.size());
+    QCOMPARE(liste->currentRow(), apres.size() - 1);
+    const QStringList attendues = Journal::Lignes_Liste(apres);
     const QFontMetrics mesure(liste->font());
     for (int i = 0; i < liste->count(); ++i) {
         const QString texte = liste->item(i)->text();
+        QCOMPARE(texte, attendues[i]);
         QVERIFY2(liste->visualItemRect(liste->item(i)).width() >= mesure.horizontalAdvance(texte),
                  qPrintable(QStringLiteral("ligne %1 coupee").arg(i + 1)));
     }
