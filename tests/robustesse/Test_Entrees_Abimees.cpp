@@ -306,7 +306,7 @@ void Test_Entrees_Abimees::Fichier_De_Reglages_Abime() {
     fichier.close();
     // Read afresh from the damaged file, as the program does when it starts.
     Parametres parametres(std::make_unique<QSettings>(t.Fichier_Reglages(), QSettings::IniFormat));
-    Plateforme plateforme{t.messages, t.horloge, t.repertoire, parametres, t.fichiers};
+    Plateforme plateforme{t.messages, t.horloge, t.repertoire, parametres, t.fichiers, t.imprimante};
     Main main(plateforme);
     main.Form_Load();
     QCOMPARE(main.I_Station->text(), station);
