@@ -9,6 +9,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QRandomGenerator>
@@ -98,6 +100,26 @@ void Test_Entrees_Abimees::Log_Abime() {
              Fichier_Texte::Joint_Lignes(Journal::Insere(Lignes{M} + lignes + Lignes{Z}, N)));
     QCOMPARE(main.Liste_TORV->count(), lignes.size() + 3);
     QCOMPARE(t.messages.textes, QStringList());
+}
+
+// A log the program cannot open at all: the operator is told which file, and nothing is written
+// over it.
+void Test_Entrees_Abimees::Log_Illisible() {
+    Plateforme_Test t;
+    t.Ecrit_Reglage("Setup ", "Indicatif Station", "F5ABC");
+    QVERIFY(QDir(t.repertoire.Chemin()).mkdir("F5ABC_TORV.log"));
+    Main main(t.plateforme);
+    main.Form_Load();
+    QCOMPARE(main.Liste_TORV->count(), 0);
+    QCOMPARE(t.messages.textes.size(), 1);
+    const QString debut = QStringLiteral("Impossible de lire le fichier %1 : ")
+                              .arg(QDir::toNativeSeparators(t.Chemin("F5ABC_TORV.log")));
+    QVERIFY2(t.messages.textes[0].startsWith(debut) && t.messages.textes[0].size() > debut.size(),
+             qPrintable(t.messages.textes[0]));
+    QVERIFY(!Sous_Programmes::Ajout_Fin_Log(main, Fichier_Texte::Decode(N)));
+    QCOMPARE(t.messages.textes.size(), 2);
+    QCOMPARE(t.messages.textes[1], t.messages.textes[0]);
+    QVERIFY(QFileInfo(t.Chemin("F5ABC_TORV.log")).isDir());
 }
 
 // Every line of the list is shown whole, however long the others are: a list told that its lines
