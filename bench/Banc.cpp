@@ -1,6 +1,7 @@
 // Times what the operator waits for, through the program's own code, on logs of 1,000, 10,000 and
 // 50,000 QSOs, beside what the disk itself needs for the same bytes. Not a test: figures to read.
-//   kez_bench [tours]      the table, each figure the median of `tours` runs (at least 5)
+//   kez_bench [tours [QSO...]]  the table, each figure the median of `tours` runs (at least 5), on
+//                               logs of 1,000, 10,000 and 50,000 QSOs or of the sizes given
 //   kez_bench --memoire LOG  (used by the table) the memory of the program started on a copy of LOG
 #include "Banc.h"
 
@@ -18,7 +19,7 @@
 
 namespace {
 
-const QList<int> Tailles{1000, 10000, 50000};
+const QList<int> Tailles_Par_Defaut{1000, 10000, 50000};
 
 double Millisecondes(const std::function<void()>& travail) {
     QElapsedTimer chrono;
@@ -54,31 +55,39 @@ const char* Nom(Plancher plancher) {
     return plancher == Plancher::Copie_Videe ? "copie+vidage" : "ecriture";
 }
 
-double Mesure(Banc& banc, int tours, const std::function<void(Banc&)>& prepare,
-              const std::function<void(Banc&)>& mesure) {
-    QList<double> durees;
-    for (int i = 0; i < tours; ++i) {
-        prepare(banc);
-        durees.append(Millisecondes([&] { mesure(banc); }));
-    }
-    return Mediane(durees);
+void Plancher_De(Plancher plancher, const Banc& banc) {
+    if (plancher == Plancher::Copie_Videe)
+        Plancher_Copie(banc);
+    else
+        Plancher_Ecriture(banc);
 }
 
-void Table(int tours) {
-    std::printf("%-32s %7s %12s %14s %10s %8s  %s\n", "operation", "QSO", "mediane ms", "plancher",
+struct Medianes {
+    double operation;
+    double plancher;
+};
+
+// The operation and its floor in turn, run after run: the disk's speed to flush changes from one
+// moment to the next, and both then see the same moments.
+Medianes Mesure(Banc& banc, int tours, const Operation& operation) {
+    QList<double> durees, planchers;
+    for (int i = 0; i < tours; ++i) {
+        operation.prepare(banc);
+        durees.append(Millisecondes([&] { operation.mesure(banc); }));
+        planchers.append(Millisecondes([&] { Plancher_De(operation.plancher, banc); }));
+    }
+    return {Mediane(durees), Mediane(planchers)};
+}
+
+void Table(int tours, const QList<int>& tailles) {
+    std::printf("%-30s %7s %11s %13s %12s %6s  %s\n", "operation", "QSO", "mediane ms", "plancher",
                 "plancher ms", "ratio", "cible");
-    for (const int taille : Tailles) {
+    for (const int taille : tailles) {
         Banc banc(taille);
-        const auto rien = [](Banc&) {};
-        const double copie = Mesure(banc, tours, rien, Plancher_Copie);
-        const double ecriture = Mesure(banc, tours, rien, Plancher_Ecriture);
-        std::printf("%-32s %7d %12.2f\n", "plancher: copie+vidage", taille, copie);
-        std::printf("%-32s %7d %12.2f\n", "plancher: ecriture des octets", taille, ecriture);
         for (const Operation& operation : Operations()) {
-            const double mediane = Mesure(banc, tours, operation.prepare, operation.mesure);
-            const double plancher = operation.plancher == Plancher::Copie_Videe ? copie : ecriture;
-            std::printf("%-32s %7d %12.2f %14s %10.2f %8.1f  %s\n", operation.nom, taille, mediane,
-                        Nom(operation.plancher), plancher, mediane / plancher, operation.cible);
+            const Medianes m = Mesure(banc, tours, operation);
+            std::printf("%-30s %7d %11.2f %13s %12.2f %6.1f  %s\n", operation.nom, taille, m.operation,
+                        Nom(operation.plancher), m.plancher, m.operation / m.plancher, operation.cible);
         }
         std::fflush(stdout);
     }
@@ -165,7 +174,11 @@ int main(int argc, char* argv[]) {
     if (arguments.size() == 3 && arguments[1] == QLatin1String("--memoire"))
         return Memoire_Enfant(arguments[2]);
     const int tours = std::max(5, arguments.size() > 1 ? arguments[1].toInt() : 7);
-    Table(tours);
-    Memoire();
+    QList<int> tailles;
+    for (qsizetype i = 2; i < arguments.size(); ++i)
+        tailles.append(arguments[i].toInt());
+    Table(tours, tailles.isEmpty() ? Tailles_Par_Defaut : tailles);
+    if (tailles.isEmpty())
+        Memoire();
     return 0;
 }

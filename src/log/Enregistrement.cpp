@@ -1,5 +1,8 @@
 #include "log/Enregistrement.h"
 
+#include <algorithm>
+#include <cstdio>
+
 namespace Enregistrement {
 
 namespace {
@@ -60,6 +63,11 @@ int Elargissement_Numero(const QString& ligne) {
     return qMax(0, i - Largeur_Numero);
 }
 
+// How much of a field a record holds: all of it, or less in a line cut short.
+qsizetype Present(const QString& enregistrement, const Colonne& colonne) {
+    return qBound(qsizetype(0), enregistrement.size() - colonne.debut, qsizetype(colonne.largeur));
+}
+
 } // namespace
 
 int Siecle(int annee) {
@@ -93,16 +101,22 @@ QString Valeur(const QString& enregistrement, Champ champ) {
 }
 
 QString Ligne_Liste(const QString& enregistrement, int numero) {
-    // Built in place: a long log makes tens of thousands of these each time the list is filled.
-    const QString nombre = QString::number(numero);
-    QString ligne;
-    ligne.reserve(Largeur_Numero + 1 + nombre.size() + Debut_Liste(Nombre_Champs - 1) + 1);
-    ligne.fill(QLatin1Char(' '), qMax<qsizetype>(Largeur_Numero - nombre.size(), 1));
-    ligne += nombre;
-    const QStringView champs(enregistrement);
-    for (int i = 0; i < Nombre_Champs; ++i) {
-        ligne.resize(ligne.size() + Table[i].blancs_liste, QLatin1Char(' '));
-        ligne += champs.mid(Table[i].debut, Table[i].largeur);
+    // Sized first and written in one go: a long log makes tens of thousands of these each time the
+    // list is filled.
+    char chiffres[12];
+    const int nombre = std::snprintf(chiffres, sizeof chiffres, "%d", numero);
+    const qsizetype blancs_numero = qMax(Largeur_Numero - nombre, 1);
+    qsizetype taille = blancs_numero + nombre;
+    for (const Colonne& colonne : Table)
+        taille += colonne.blancs_liste + Present(enregistrement, colonne);
+    QString ligne(taille, Qt::Uninitialized);
+    QChar* ecrit = ligne.data();
+    ecrit = std::fill_n(ecrit, blancs_numero, QLatin1Char(' '));
+    ecrit = std::copy(chiffres, chiffres + nombre, ecrit);
+    for (const Colonne& colonne : Table) {
+        ecrit = std::fill_n(ecrit, colonne.blancs_liste, QLatin1Char(' '));
+        ecrit =
+            std::copy_n(enregistrement.constData() + colonne.debut, Present(enregistrement, colonne), ecrit);
     }
     return ligne;
 }
