@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # Builds and starts KEZ_TORV, or builds and runs its test suite, on Debian 12.
-#   ./kez.sh run    install what is missing, build, start the program
-#   ./kez.sh test   install what is missing, build, run the whole test suite headless
-#   ./kez.sh sanitize  the same under AddressSanitizer and UndefinedBehaviorSanitizer
-#   ./kez.sh bench  build optimised, time the program on logs of 1,000 to 50,000 QSOs
-#   ./kez.sh fuzz   build the fuzz targets with clang, run each for a minute (FUZZ_SECONDES to change)
+#   ./kez.sh run        install what is missing, build, start the program
+#   ./kez.sh test       install what is missing, build, run the whole test suite headless
+#   ./kez.sh sanitize   the same under AddressSanitizer and UndefinedBehaviorSanitizer
+#   ./kez.sh bench      build optimised, time the program on logs of 1,000 to 50,000 QSOs
+#   ./kez.sh fuzz       build the fuzz targets with clang, run each for a minute (FUZZ_SECONDES to change)
+#   ./kez.sh package    install what is missing, build, make the Debian package
+#   ./kez.sh captures   install what is missing, build, take the user guide's pictures again
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
-          fonts-liberation fonts-dejavu-core poppler-utils)
+          fonts-liberation fonts-dejavu-core poppler-utils dpkg-dev desktop-file-utils appstream)
+# Only for the guide's pictures: a virtual screen, a robot keyboard and a screen grabber.
+CAPTURE_PACKAGES=(xvfb xauth xdotool imagemagick)
 
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
@@ -26,11 +30,15 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-case "${1:-}" in
-run)
-    install_missing
+build_default() {
+    install_missing "$@"
     cmake --preset default >/dev/null
     cmake --build --preset default
+}
+
+case "${1:-}" in
+run)
+    build_default
     exec ./build/default/programme/KEZ_TORV
     ;;
 test)
@@ -67,8 +75,20 @@ fuzz)
             "build/fuzz/corpus/$nom" "fuzz/graines/$nom"
     done
     ;;
+package)
+    build_default
+    rm -rf build/default/paquet
+    cpack -G DEB --config build/default/CPackConfig.cmake -B build/default/paquet >/dev/null
+    deb=$(ls build/default/paquet/*.deb)
+    echo "Debian package: $deb"
+    echo "Install it with: sudo apt-get install ./$deb"
+    ;;
+captures)
+    build_default "${CAPTURE_PACKAGES[@]}"
+    tools/captures/captures.sh build/default/programme/KEZ_TORV
+    ;;
 *)
-    echo "usage: $0 run|test|sanitize|bench|fuzz" >&2
+    echo "usage: $0 run|test|sanitize|bench|fuzz|package|captures" >&2
     exit 2
     ;;
 esac

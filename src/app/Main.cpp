@@ -6,6 +6,7 @@
 #include "app/Fenetres.h"
 #include "app/Horloge.h"
 #include "app/Messages.h"
+#include "app/Mode_Emploi.h"
 #include "app/Parametres.h"
 #include "app/Repertoire.h"
 #include "app/Station.h"
@@ -56,6 +57,8 @@ const QStringList Versions{
 };
 
 const QString Credit = QStringLiteral("KEZ_TORV, log du diplôme des phares");
+const QString Credit_Carte = QStringLiteral("Carte des départements d'après \"MapSVG\" et "
+                                            "\"Victor Cazanave (svg-maps)\", licence CC BY 4.0");
 
 const QString Entete_Liste = QStringLiteral("     N°   Indicatif           Dpt   Prenom                Ref   "
                                             "    Date       QTR  Mode   QRG  RSTR RSTE  "
@@ -484,11 +487,13 @@ void Main::Mnu_Historique_Click() {
     plateforme.messages.Affiche(Historique_Versions);
 }
 
-void Main::Mnu_Mode_Emploi_Click() {}
+void Main::Mnu_Mode_Emploi_Click() {
+    Sous_Programmes::Ouvre_Fenetre(mode_emploi, [this] { return new Mode_Emploi(*this); });
+}
 
 void Main::Mnu_Apropos_Click() {
     plateforme.messages.Affiche(QStringLiteral("   KEZ_TORV  Revision ") + Revision_Programme +
-                                QStringLiteral("\r\n\r\n") + Credit);
+                                QStringLiteral("\r\n\r\n") + Credit + QStringLiteral("\r\n") + Credit_Carte);
 }
 
 void Main::Mnu_New_Indicatif_Click() {

@@ -19,6 +19,7 @@ class QTimer;
 class Carte_Acti_TORV;
 class Commandes_Rapports;
 class Edition_QSO;
+class Mode_Emploi;
 class Recherche_Indicatif;
 class Phares_Francais;
 class Reference_Phare;
@@ -158,4 +159,5 @@ private:
     Saisie_QSO* saisie;
     Reference_Phare* reference;
     QPointer<Phares_Francais> phares_francais;
+    QPointer<Mode_Emploi> mode_emploi;
 };

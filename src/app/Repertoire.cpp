@@ -1,9 +1,11 @@
 #include "app/Repertoire.h"
 
-#include <QCoreApplication>
+#include <utility>
 
-QString Repertoire_Programme::Chemin() const {
-    return QCoreApplication::applicationDirPath();
+Repertoire_Choisi::Repertoire_Choisi(QString chemin) : chemin(std::move(chemin)) {}
+
+QString Repertoire_Choisi::Chemin() const {
+    return chemin;
 }
 
 namespace Sous_Programmes {

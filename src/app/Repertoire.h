@@ -9,10 +9,14 @@ public:
     virtual QString Chemin() const = 0;
 };
 
-// The folder that holds the program itself.
-class Repertoire_Programme : public Repertoire {
+// A working folder chosen once, at start-up (Installation::Repertoire_De_Travail).
+class Repertoire_Choisi : public Repertoire {
 public:
+    explicit Repertoire_Choisi(QString chemin);
     QString Chemin() const override;
+
+private:
+    QString chemin;
 };
 
 namespace Sous_Programmes {

@@ -3,6 +3,7 @@
 #include "app/Fichiers.h"
 #include "app/Horloge.h"
 #include "app/Imprimante.h"
+#include "app/Installation.h"
 #include "app/Messages_Fenetre.h"
 #include "app/Parametres.h"
 #include "app/Repertoire.h"
@@ -14,6 +15,10 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // Names the operator's own data folder, used by an installed copy, and ties the windows to the
+    // desktop menu entry.
+    QApplication::setApplicationName(QStringLiteral("KEZ_TORV"));
+    QApplication::setDesktopFileName(QStringLiteral(KEZ_ID));
     QTranslator traduction;
     if (traduction.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -21,7 +26,7 @@ int main(int argc, char* argv[]) {
 
     Messages_Fenetre messages;
     Horloge_Systeme horloge;
-    Repertoire_Programme repertoire;
+    Repertoire_Choisi repertoire(Installation::Repertoire_De_Travail(messages));
     // Before anything reads or writes a file of the folder.
     const std::unique_ptr<Verrou_Dossier> verrou = Sous_Programmes::Verrouille_Dossier(repertoire, messages);
     if (!verrou)

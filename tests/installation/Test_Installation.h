@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+#include <QTemporaryDir>
+
+class QProcessEnvironment;
+
+// The program installed into a staging folder and started from there, as an operator would.
+class Test_Installation : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void Fichiers_Installes();
+    void Premier_Lancement();
+    void QSO_Dans_Le_Dossier_Utilisateur();
+    void Second_Lancement();
+
+private:
+    QString Prefixe() const;
+    QString Donnees() const;
+    QString Maison() const;
+    QString Dossier_Utilisateur() const;
+    QProcessEnvironment Environnement() const;
+    // The working folder that the started program notes in its settings, once it has got that far.
+    QString Dossier_Note() const;
+    // Starts the installed program, waits until it has chosen and prepared its folder, stops it.
+    void Lance_Et_Arrete();
+
+    QTemporaryDir racine;
+};
