@@ -47,13 +47,21 @@ QStringList Libelles(const Main& main) {
     return libelles;
 }
 
+// The main window of station F5ABC, loaded.
+struct Station_Chargee {
+    Station_Chargee() : main((t.Ecrit_Reglage("Setup ", "Indicatif Station", "F5ABC"), t.plateforme)) {
+        main.Form_Load();
+    }
+
+    Plateforme_Test t;
+    Main main;
+};
+
 } // namespace
 
 void Test_Aide::Mode_Emploi_Une_Seule_Fenetre() {
-    Plateforme_Test t;
-    t.Ecrit_Reglage("Setup ", "Indicatif Station", "F5ABC");
-    Main main(t.plateforme);
-    main.Form_Load();
+    Station_Chargee station;
+    Main& main = station.main;
     main.Mnu_Mode_Emploi->trigger();
     main.Mnu_Mode_Emploi->trigger();
     QCOMPARE(main.findChildren<Mode_Emploi*>().size(), 1);
@@ -64,7 +72,7 @@ void Test_Aide::Mode_Emploi_Une_Seule_Fenetre() {
     QCOMPARE(fenetre->windowTitle(), QStringLiteral("Mode d'emploi"));
     QVERIFY(fenetre->Guide->isReadOnly());
     QVERIFY(fenetre->Guide->toPlainText().startsWith(QStringLiteral("KEZ_TORV — Mode d'emploi")));
-    QVERIFY(t.messages.textes.isEmpty());
+    QVERIFY(station.t.messages.textes.isEmpty());
     // The main window stays usable beside it.
     QVERIFY(!fenetre->isModal());
 
@@ -80,10 +88,8 @@ void Test_Aide::Guide_Des_Sources() {
 }
 
 void Test_Aide::Guide_Nomme_Les_Commandes() {
-    Plateforme_Test t;
-    t.Ecrit_Reglage("Setup ", "Indicatif Station", "F5ABC");
-    Main main(t.plateforme);
-    main.Form_Load();
+    Station_Chargee station;
+    Main& main = station.main;
     main.Mnu_Mode_Emploi->trigger();
     const QString guide = main.findChild<Mode_Emploi*>()->Guide->toPlainText();
     QStringList absents;
@@ -114,12 +120,10 @@ void Test_Aide::Images_Du_Guide() {
 }
 
 void Test_Aide::A_Propos() {
-    Plateforme_Test t;
-    t.Ecrit_Reglage("Setup ", "Indicatif Station", "F5ABC");
-    Main main(t.plateforme);
-    main.Form_Load();
+    Station_Chargee station;
+    Main& main = station.main;
     main.Mnu_Apropos->trigger();
-    QCOMPARE(t.messages.textes,
+    QCOMPARE(station.t.messages.textes,
              QStringList{"   KEZ_TORV  Revision  1.0.9\r\n\r\nKEZ_TORV, log du diplôme des phares\r\n"
                          "Carte des départements d'après \"MapSVG\" et \"Victor Cazanave (svg-maps)\", "
                          "licence CC BY 4.0"});

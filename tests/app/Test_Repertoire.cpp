@@ -2,7 +2,9 @@
 
 #include "app/Installation.h"
 #include "support/Disque.h"
+#include "support/Doubles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMap>
@@ -149,6 +151,25 @@ void Test_Repertoire::Copie_Modifiable() {
     QCOMPARE(Installation::Prepare_Dossier(modeles, dossier, Livres.keys()), QStringList());
     for (const QString& nom : Livres.keys())
         QVERIFY2(QFile::permissions(dossier + '/' + nom) & QFile::WriteOwner, qPrintable(nom));
+}
+
+void Test_Repertoire::Donnees_Introuvables() {
+    // This test program has no data files beside it and none installed: it is taken for an installed
+    // copy whose data went missing, and says so once, naming each file, then goes on.
+    QTemporaryDir maison;
+    qputenv("XDG_DATA_HOME", maison.path().toLocal8Bit());
+    Messages_Test messages;
+    const QString dossier = Installation::Repertoire_De_Travail(messages);
+    qunsetenv("XDG_DATA_HOME");
+    QCOMPARE(dossier, maison.filePath(QCoreApplication::applicationName()));
+    QVERIFY(QFileInfo(dossier).isDir());
+    const QString donnees =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/" KEZ_DONNEES_RELATIVES));
+    QStringList lignes;
+    for (const QString& nom : Installation::Fichiers_Donnees())
+        lignes << "Impossible de copier le fichier " + donnees + '/' + nom + " dans le dossier " + dossier +
+                      " : fichier absent";
+    QCOMPARE(messages.textes, QStringList{lignes.join("\r\n")});
 }
 
 void Test_Repertoire::Fichiers_Livres() {

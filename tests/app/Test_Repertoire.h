@@ -15,5 +15,6 @@ private slots:
     void Modele_Absent();
     void Dossier_Impossible();
     void Copie_Modifiable();
+    void Donnees_Introuvables();
     void Fichiers_Livres();
 };

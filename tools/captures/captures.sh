@@ -52,14 +52,19 @@ export HOME="$travail/home" XDG_CONFIG_HOME="$travail/home/.config" XDG_DATA_HOM
 "$dossier/KEZ_TORV" &
 pid=$!
 
-attend() { timeout "$1" xdotool search --sync --onlyvisible --name "$2" 2>/dev/null | head -n 1; }
+attend() { timeout "$1" xdotool search --sync --onlyvisible --name "$2" 2>/dev/null | head -n 1 || true; }
+visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true; }
 
-principale="$(attend 30 '^  KEZ_TORV    Revision')" || true
-[ -n "$principale" ] || { echo "The main window did not show." >&2; exit 1; }
-# A message at start (the first-run one) is closed as the operator would.
-for boite in $(xdotool search --onlyvisible --name '^KEZ_TORV$' 2>/dev/null); do
-    xdotool windowfocus --sync "$boite" key Return
+# A message at start (the first-run one comes before the main window) is closed as the operator would.
+principale=
+for _ in $(seq 60); do
+    boite="$(visible '^KEZ_TORV$')"
+    [ -n "$boite" ] && xdotool windowfocus --sync "$boite" key Return
+    principale="$(visible '^  KEZ_TORV    Revision')"
+    [ -n "$principale" ] && [ -z "$(visible '^KEZ_TORV$')" ] && break
+    sleep 0.5
 done
+[ -n "$principale" ] || { echo "The main window did not show." >&2; exit 1; }
 sleep 2 # the clock shows its first tick
 mkdir -p "$sortie"
 import -window "$principale" "$sortie/Fenetre_Principale.png"
