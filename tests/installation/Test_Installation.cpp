@@ -118,7 +118,7 @@ void Test_Installation::QSO_Dans_Le_Dossier_Utilisateur() {
 
     Repertoire_Choisi repertoire(choix.travail);
     Plateforme_Test t;
-    Plateforme plateforme{t.messages, t.horloge, repertoire, *t.parametres, t.fichiers};
+    Plateforme plateforme{t.messages, t.horloge, repertoire, *t.parametres, t.fichiers, t.imprimante};
     t.Ecrit_Reglage("Setup ", "Indicatif Station", "F5ABC");
     Main main(plateforme);
     QVERIFY(Sous_Programmes::Creer_Log_Station(main, QStringLiteral("F5ABC")));
