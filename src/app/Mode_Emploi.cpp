@@ -31,5 +31,5 @@ Mode_Emploi::Mode_Emploi(QWidget& parent) : QWidget(&parent, Qt::Window) {
     auto* colonne = new QVBoxLayout(this);
     colonne->addWidget(Guide);
     const int dpi = logicalDpiY();
-    resize(Twips::Pixels(12000, dpi), Twips::Pixels(9000, dpi));
+    resize(Twips::Pixels(12600, dpi), Twips::Pixels(9000, dpi));
 }
