@@ -262,10 +262,11 @@ void Main::Place_Controles() {
     auto place = [dpi](QWidget* controle, int gauche, int haut, int largeur, int hauteur) {
         controle->setGeometry(Twips::Rectangle(gauche, haut, largeur, hauteur, dpi));
     };
-    // Captions stand 240 twips above their fields, as wide as them.
+    // Captions stand 240 twips above their fields; a little wider, so that "Heure UTC" over its
+    // narrow field is not cut.
     auto place_champ = [&](QLabel* libelle, QWidget* champ, int gauche, int haut, int largeur, int hauteur) {
         place(champ, gauche, haut, largeur, hauteur);
-        place(libelle, gauche, haut - 240, largeur, 240);
+        place(libelle, gauche, haut - 240, largeur + 240, 240);
     };
     centralWidget()->setFixedSize(Twips::Pixels(11550, dpi), Twips::Pixels(7575, dpi));
     place(Line1, 0, 0, 11550, 30);

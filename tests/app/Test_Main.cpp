@@ -162,7 +162,7 @@ void Test_Main::Geometrie_data() {
     QTest::newRow("Liste_TORV") << "Liste_TORV" << QRect(360, 3240, 9615, 4020);
     QTest::newRow("Valide_A") << "Valide_A" << QRect(10320, 2880, 1095, 495);
     QTest::newRow("Rechercher") << "Rechercher" << QRect(10320, 6480, 1095, 495);
-    QTest::newRow("libelle au-dessus") << "Label5" << QRect(7440, 1200, 1215, 240);
+    QTest::newRow("libelle au-dessus") << "Label5" << QRect(7440, 1200, 1455, 240);
 }
 
 void Test_Main::Geometrie() {
