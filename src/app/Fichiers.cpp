@@ -52,6 +52,13 @@ QString Fichiers_Disque::Remplace(const QString& chemin, const QList<QByteArray>
     return {};
 }
 
+QString Fichiers_Disque::Supprime(const QString& chemin) {
+    QFile fichier(chemin);
+    if (!fichier.exists() || fichier.remove())
+        return {};
+    return fichier.errorString();
+}
+
 bool Fichiers_Disque::Existe(const QString& chemin) {
     return QFileInfo::exists(chemin);
 }
