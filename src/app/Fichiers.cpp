@@ -30,10 +30,23 @@ Lecture_Fichier Fichiers_Disque::Lit(const QString& chemin) {
     return lecture;
 }
 
+namespace {
+
+// An existing file that cannot be replaced only makes QSaveFile say that it is not writable. Opened to
+// append, and nothing written, it makes the system say why: a read-only disk, a permission refused.
+QString Raison_Refus(const QString& chemin, const QSaveFile& brouillon) {
+    QFile cible(chemin);
+    if (cible.exists() && !cible.open(QIODevice::Append | QIODevice::ExistingOnly))
+        return cible.errorString();
+    return brouillon.errorString();
+}
+
+} // namespace
+
 QString Fichiers_Disque::Remplace(const QString& chemin, const QList<QByteArray>& lignes) {
     QSaveFile brouillon(chemin);
     if (!Ouvre(brouillon))
-        return brouillon.errorString();
+        return Raison_Refus(chemin, brouillon);
     const QByteArray octets = Fichier_Texte::Joint_Lignes(lignes);
     for (qsizetype debut = 0; debut < octets.size(); debut += Taille_Bloc) {
         if (!Ecrit(brouillon, octets.mid(debut, Taille_Bloc))) {
@@ -52,6 +65,13 @@ QString Fichiers_Disque::Remplace(const QString& chemin, const QList<QByteArray>
     return {};
 }
 
+QString Fichiers_Disque::Supprime(const QString& chemin) {
+    QFile fichier(chemin);
+    if (!fichier.exists() || fichier.remove())
+        return {};
+    return fichier.errorString();
+}
+
 bool Fichiers_Disque::Existe(const QString& chemin) {
     return QFileInfo::exists(chemin);
 }
@@ -61,7 +81,15 @@ bool Fichiers_Disque::Ouvre(QSaveFile& brouillon) {
 }
 
 bool Fichiers_Disque::Ecrit(QSaveFile& brouillon, const QByteArray& bloc) {
-    return brouillon.write(bloc) == bloc.size();
+    // A disk filling up takes part of a block without a word; writing the rest then fails with the
+    // system's reason, the one the operator is told.
+    for (qsizetype ecrit = 0; ecrit < bloc.size();) {
+        const qint64 octets = brouillon.write(bloc.constData() + ecrit, bloc.size() - ecrit);
+        if (octets <= 0)
+            return false;
+        ecrit += octets;
+    }
+    return true;
 }
 
 bool Fichiers_Disque::Vide(QSaveFile& brouillon) {

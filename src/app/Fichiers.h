@@ -24,6 +24,8 @@ public:
     virtual Lecture_Fichier Lit(const QString& chemin) = 0;
     // Empty on success; otherwise the reason, and the file is as it was before.
     virtual QString Remplace(const QString& chemin, const QList<QByteArray>& lignes) = 0;
+    // Empty when the file is gone (or was never there); otherwise the reason.
+    virtual QString Supprime(const QString& chemin) = 0;
     virtual bool Existe(const QString& chemin) = 0;
 };
 
@@ -35,6 +37,7 @@ public:
 
     Lecture_Fichier Lit(const QString& chemin) override;
     QString Remplace(const QString& chemin, const QList<QByteArray>& lignes) override;
+    QString Supprime(const QString& chemin) override;
     bool Existe(const QString& chemin) override;
 
 protected:

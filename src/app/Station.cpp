@@ -109,10 +109,15 @@ void Station::Validation_Click() {
     if (candidat.isEmpty())
         return;
     Parametres& parametres = main.plateforme.parametres;
+    const QString ancien = main.Indicatif_Station;
     main.Indicatif_Station = candidat;
     const bool fichier_neuf = !main.plateforme.fichiers.Existe(main.Chemin_Log());
-    if (fichier_neuf)
-        Sous_Programmes::Creer_Log_Station(main, candidat);
+    // Without its log the station is not taken: the window stays open on the callsign typed, for
+    // another try once the folder can be written.
+    if (fichier_neuf && !Sous_Programmes::Creer_Log_Station(main, candidat)) {
+        main.Indicatif_Station = ancien;
+        return;
+    }
     parametres.Ecrit(Reglages::Indicatif_Station, candidat);
     if (fichier_neuf) {
         parametres.Ecrit(Reglages::Bande_Utilisee, QStringLiteral("0"), candidat);

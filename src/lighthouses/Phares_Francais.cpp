@@ -33,6 +33,7 @@ Phares_Francais::Phares_Francais(Main& main) : QWidget(&main, Qt::Window), main(
     fixe.setFixedPitch(true);
     Phares_FR->setFont(fixe);
     Phares_FR->setSortingEnabled(false);
+    Phares_FR->setUniformItemSizes(true);
     Couleurs::Colorie(Phares_FR, Couleurs::Jaune);
 
     // Wide enough for a whole line beside the scroll bar, high enough for a page of lighthouses.
@@ -54,6 +55,12 @@ void Phares_Francais::Form_Load() {
     Label1->setText(QStringLiteral("Liste des Phares Français"));
     Entete->setText(Liste_Phare::Entete);
     Phares_FR->clear();
-    for (const Phare& phare : Sous_Programmes::Lecture_Liste_Phare(main))
-        Phares_FR->addItem(Liste_Phare::Ligne_Liste(phare));
+    const QList<Phare> phares = Sous_Programmes::Lecture_Liste_Phare(main);
+    QStringList lignes;
+    lignes.reserve(phares.size());
+    for (const Phare& phare : phares)
+        lignes.append(Liste_Phare::Ligne_Liste(phare));
+    // All in one go, each line of one height: a long file (a wrong one, say) opens at once rather
+    // than line by line.
+    Phares_FR->addItems(lignes);
 }

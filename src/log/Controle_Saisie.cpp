@@ -3,6 +3,7 @@
 #include "app/Fichier_Texte.h"
 #include "app/Textes.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 
@@ -99,10 +100,17 @@ QString Refus_Saisie(Champ_Saisie champ, const QString& texte) {
 }
 
 QString Refus_Caracteres(const QString& texte) {
-    const QString caractere = Fichier_Texte::Caractere_Non_Encodable(texte);
-    if (caractere.isEmpty())
-        return {};
-    return QStringLiteral("Caractere non autorise : ") + caractere;
+    const QString refus = QStringLiteral("Caractere non autorise : ");
+    // A control character (pasted, or read from a damaged file) has no place in a record: a line end
+    // would cut the line of the log in two. It is named by its code, having no face of its own.
+    const auto controle = std::find_if(texte.cbegin(), texte.cend(),
+                                       [](QChar c) { return c.category() == QChar::Other_Control; });
+    const QString caractere = Fichier_Texte::Caractere_Non_Encodable(texte.first(controle - texte.cbegin()));
+    if (!caractere.isEmpty())
+        return refus + caractere;
+    if (controle != texte.cend())
+        return refus + QStringLiteral("code %1").arg(controle->unicode());
+    return {};
 }
 
 } // namespace Sous_Programmes

@@ -25,7 +25,8 @@ int Controle_Heure(const QString& texte);
 
 // The message refusing the text of an entry field on Enter, or an empty text when it is accepted.
 QString Refus_Saisie(Champ_Saisie champ, const QString& texte);
-// The message refusing a text that holds a character the files cannot store, or an empty text.
+// The message refusing a text that holds a character the files cannot store, or a control character,
+// or an empty text.
 QString Refus_Caracteres(const QString& texte);
 
 } // namespace Sous_Programmes

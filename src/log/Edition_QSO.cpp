@@ -65,9 +65,15 @@ void Edition_QSO::Valide_A_Click() {
     if (messages.Demande(QStringLiteral("Voulez vous enregistrer ces données ?"))) {
         main.Prenom_A->setText(main.Prenom_A->text().toUpper());
         const QString prenom = Prenoms::Ligne(main.Ind_A->text(), main.Dpt_A->text(), main.Prenom_A->text());
-        // Nothing typed is lost: when a file cannot be written the entry stays, ready to record again.
-        if (!Sous_Programmes::Memorise_Prenom(main, prenom) || !Ecrit_QSO(enregistrement))
+        // Nothing typed is lost and no file changes: when a file cannot be written the entry stays,
+        // ready to record again, and the first name goes only with its QSO.
+        const std::optional<Prenoms_Avant> avant = Sous_Programmes::Memorise_Prenom(main, prenom);
+        if (!avant)
             return;
+        if (!Ecrit_QSO(enregistrement)) {
+            Sous_Programmes::Retablit_Prenoms(main, *avant);
+            return;
+        }
     }
     main.Selectionne_Derniere_Ligne();
     Remet_A_Zero();

@@ -4,7 +4,6 @@
 #include "app/Fichiers.h"
 #include "app/Main.h"
 #include "app/Messages.h"
-#include "log/Prenoms.h"
 
 #include <QLineEdit>
 
@@ -12,22 +11,24 @@ namespace Sous_Programmes {
 
 namespace {
 
-std::optional<Prenoms::Lignes> Lit_Prenoms(Main& main) {
+// The memory as it stands; nothing, after telling the operator, when the file cannot be read.
+std::optional<Prenoms_Avant> Lit_Prenoms(Main& main) {
     const QString chemin = main.Chemin(Prenoms::Nom_Fichier);
-    const Lecture_Fichier lecture = main.plateforme.fichiers.Lit(chemin);
+    Lecture_Fichier lecture = main.plateforme.fichiers.Lit(chemin);
     if (lecture.etat == Lecture_Fichier::Etat::Illisible) {
         main.plateforme.messages.Affiche(Message_Lecture_Impossible(chemin, lecture.raison));
         return std::nullopt;
     }
-    return lecture.lignes;
+    return Prenoms_Avant{lecture.Lu(), std::move(lecture.lignes), main.Prenom_Nouveau};
 }
 
 } // namespace
 
 void Recherche_Prenom(Main& main, const QString& indicatif) {
     main.Prenom_Nouveau = true;
+    const std::optional<Prenoms_Avant> memoire = Lit_Prenoms(main);
     const std::optional<QString> prenom =
-        Prenoms::Cherche(Lit_Prenoms(main).value_or(Prenoms::Lignes{}), indicatif);
+        Prenoms::Cherche(memoire ? memoire->lignes : Prenoms::Lignes{}, indicatif);
     if (!prenom)
         return;
     main.Prenom_A->setEnabled(true);
@@ -35,21 +36,32 @@ void Recherche_Prenom(Main& main, const QString& indicatif) {
     main.Prenom_Nouveau = false;
 }
 
-bool Memorise_Prenom(Main& main, const QString& ligne) {
+std::optional<Prenoms_Avant> Memorise_Prenom(Main& main, const QString& ligne) {
     // Rewriting a memory that could not be read would lose every name in it.
-    const std::optional<Prenoms::Lignes> lignes = Lit_Prenoms(main);
-    if (!lignes)
-        return false;
+    std::optional<Prenoms_Avant> avant = Lit_Prenoms(main);
+    if (!avant)
+        return std::nullopt;
     const QString chemin = main.Chemin(Prenoms::Nom_Fichier);
     const QString raison = main.plateforme.fichiers.Remplace(
-        chemin, Prenoms::Memorise(*lignes, Fichier_Texte::Encode(ligne), main.Prenom_Nouveau));
+        chemin, Prenoms::Memorise(avant->lignes, Fichier_Texte::Encode(ligne), main.Prenom_Nouveau));
     if (!raison.isEmpty()) {
         main.plateforme.messages.Affiche(Message_Ecriture_Impossible(chemin, raison));
-        return false;
+        return std::nullopt;
     }
-    // The callsign is in the file now: recording again after a failed log write must not add it twice.
+    // The callsign is in the file now: recording again must not add it twice.
     main.Prenom_Nouveau = false;
-    return true;
+    return avant;
+}
+
+void Retablit_Prenoms(Main& main, const Prenoms_Avant& avant) {
+    const QString chemin = main.Chemin(Prenoms::Nom_Fichier);
+    Fichiers& fichiers = main.plateforme.fichiers;
+    const QString raison =
+        avant.existait ? fichiers.Remplace(chemin, avant.lignes) : fichiers.Supprime(chemin);
+    // Should that fail too, the memory keeps the name being recorded, which does no harm: the operator,
+    // already told that the QSO was not written, records it again and the name is not added twice.
+    if (raison.isEmpty())
+        main.Prenom_Nouveau = avant.nouveau;
 }
 
 } // namespace Sous_Programmes

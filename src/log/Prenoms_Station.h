@@ -1,8 +1,19 @@
 #pragma once
 
+#include "log/Prenoms.h"
+
 #include <QString>
+#include <optional>
 
 class Main;
+
+// What the first-name memory held before an update, to put back when the QSO recorded with it could
+// not be written: a recording that fails leaves every file as it was.
+struct Prenoms_Avant {
+    bool existait = false;
+    Prenoms::Lignes lignes;
+    bool nouveau = false; // Prenom_Nouveau before the update
+};
 
 // The first-name memory as the entry uses it. A missing file is an empty memory, created by the first
 // update. A file that cannot be read or written is reported to the operator and left as it was.
@@ -12,7 +23,11 @@ namespace Sous_Programmes {
 // callsign was unknown.
 void Recherche_Prenom(Main& main, const QString& indicatif);
 
-// Remembers a line made by Prenoms::Ligne. False when the file could not be read or rewritten.
-bool Memorise_Prenom(Main& main, const QString& ligne);
+// Remembers a line made by Prenoms::Ligne and gives what the memory held before; nothing when the
+// file could not be read or rewritten.
+std::optional<Prenoms_Avant> Memorise_Prenom(Main& main, const QString& ligne);
+
+// The memory as it was before that update, the file gone again if there was none.
+void Retablit_Prenoms(Main& main, const Prenoms_Avant& avant);
 
 } // namespace Sous_Programmes

@@ -2,11 +2,15 @@
 
 // Drives the main window's entry the way the operator does: keys into the field that has the focus.
 
+#include "app/Couleurs.h"
 #include "app/Main.h"
 #include "support/Doubles.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 namespace Clavier {
@@ -82,6 +86,25 @@ inline const QStringList Textes_Usuels{"f5xyz", "", "1004", "", "14/07/06", "10:
 inline void Avance_Jusqu_A(Main& main, const QString& jusqu_a) {
     for (int i = 0; i < Chaine.size() && Chaine[i] != jusqu_a; ++i)
         Saisit(main, Textes_Usuels[i]);
+}
+
+// Everything the operator sees of the entry.
+inline QStringList Etat_Saisie(Main& main) {
+    QStringList etat;
+    for (const QString& nom : Chaine) {
+        QWidget* champ = main.findChild<QWidget*>(nom);
+        const QLineEdit* texte = Texte(champ);
+        etat << QStringLiteral("%1 '%2' %3 %4")
+                    .arg(nom, texte ? texte->text() : QString::number(main.QSL_A->isChecked()))
+                    .arg(champ->isEnabled())
+                    .arg(Couleurs::Couleur(champ).name());
+    }
+    etat << QStringLiteral("Valide_A %1").arg(main.Valide_A->isEnabled())
+         << QStringLiteral("Mode_Aff %1 %2 %3")
+                .arg(main.Mode_Aff->text())
+                .arg(main.Mode_Modification)
+                .arg(main.Mode_Insertion);
+    return etat;
 }
 
 } // namespace Clavier

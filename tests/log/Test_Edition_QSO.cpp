@@ -54,25 +54,6 @@ void Valide_La_Chaine(Main& main, const QMap<QString, QString>& changes = {},
     Entree(main);
 }
 
-// Everything the operator sees of the entry.
-QStringList Etat_Saisie(Main& main) {
-    QStringList etat;
-    for (const QString& nom : Chaine) {
-        QWidget* champ = main.findChild<QWidget*>(nom);
-        const QLineEdit* texte = Texte(champ);
-        etat << QStringLiteral("%1 '%2' %3 %4")
-                    .arg(nom, texte ? texte->text() : QString::number(main.QSL_A->isChecked()))
-                    .arg(champ->isEnabled())
-                    .arg(Couleurs::Couleur(champ).name());
-    }
-    etat << QStringLiteral("Valide_A %1").arg(main.Valide_A->isEnabled())
-         << QStringLiteral("Mode_Aff %1 %2 %3")
-                .arg(main.Mode_Aff->text())
-                .arg(main.Mode_Modification)
-                .arg(main.Mode_Insertion);
-    return etat;
-}
-
 // The disk, with the rewrites of one file made to fail.
 class Fichiers_Un_Defaillant : public Fichiers_Disque {
 public:

@@ -8,4 +8,6 @@ class Test_Pannes : public QObject {
 private slots:
     void Reecriture_Interrompue_data();
     void Reecriture_Interrompue();
+    void Geste_Interrompu_data();
+    void Geste_Interrompu();
 };

@@ -1,6 +1,7 @@
 #include "Test_Verrou_Dossier.h"
 
 #include "Aide.h"
+#include "Disque_Monte.h"
 #include "app/Verrou_Dossier.h"
 #include "support/Doubles.h"
 
@@ -93,16 +94,14 @@ void Test_Verrou_Dossier::Verrou_D_Un_Processus_Disparu_Repris() {
 
 void Test_Verrou_Dossier::Dossier_En_Lecture_Seule() {
     Plateforme_Test t;
-    QFile::setPermissions(t.repertoire.Chemin(), QFile::ReadOwner | QFile::ExeOwner);
-    QFile essai(t.Chemin("essai"));
-    const bool inscriptible = essai.open(QIODevice::WriteOnly);
-    essai.remove();
-    if (inscriptible) {
-        QFile::setPermissions(t.repertoire.Chemin(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QSKIP("the folder stays writable for this user (root)");
-    }
+    Disque_Monte disque(t.repertoire.Chemin(), 1024 * 1024);
+    if (!disque.Monte())
+        QSKIP(qPrintable("cannot mount a tmpfs here (" + disque.Raison() + ")"));
+    t.Ecrit_Fichier("F5ABC_TORV.log", "QSO\r\n");
+    QVERIFY(disque.Lecture_Seule(true));
     const auto verrou = Sous_Programmes::Verrouille_Dossier(t.repertoire, t.messages);
-    QFile::setPermissions(t.repertoire.Chemin(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(verrou);
     QCOMPARE(t.messages.textes, QStringList());
+    QCOMPARE(QDir(t.repertoire.Chemin()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"F5ABC_TORV.log"});
 }

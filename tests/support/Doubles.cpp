@@ -21,16 +21,24 @@ bool Messages_Test::Demande(const QString& texte) {
 
 QString Fichiers_Defaillants::Remplace(const QString& chemin, const QList<QByteArray>& lignes) {
     ecritures = 0;
+    visee = cible.isEmpty() || chemin == cible;
     return Fichiers_Disque::Remplace(chemin, lignes);
 }
 
+bool Fichiers_Defaillants::En_Panne(Etape etape) {
+    if (!visee || panne != etape || (etape == Etape::Ecriture && ecritures != ecriture_en_panne))
+        return false;
+    ++pannes;
+    return true;
+}
+
 bool Fichiers_Defaillants::Ouvre(QSaveFile& brouillon) {
-    return panne != Etape::Ouverture && Fichiers_Disque::Ouvre(brouillon);
+    return !En_Panne(Etape::Ouverture) && Fichiers_Disque::Ouvre(brouillon);
 }
 
 bool Fichiers_Defaillants::Ecrit(QSaveFile& brouillon, const QByteArray& bloc) {
     ++ecritures;
-    if (panne == Etape::Ecriture && ecritures == ecriture_en_panne) {
+    if (En_Panne(Etape::Ecriture)) {
         // Part of the block reaches the scratch file before the failure.
         brouillon.write(bloc.left(bloc.size() / 2));
         return false;
@@ -39,11 +47,11 @@ bool Fichiers_Defaillants::Ecrit(QSaveFile& brouillon, const QByteArray& bloc) {
 }
 
 bool Fichiers_Defaillants::Vide(QSaveFile& brouillon) {
-    return panne != Etape::Vidage && Fichiers_Disque::Vide(brouillon);
+    return !En_Panne(Etape::Vidage) && Fichiers_Disque::Vide(brouillon);
 }
 
 bool Fichiers_Defaillants::Valide(QSaveFile& brouillon) {
-    if (panne == Etape::Validation) {
+    if (En_Panne(Etape::Validation)) {
         brouillon.cancelWriting();
         return false;
     }

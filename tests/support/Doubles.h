@@ -52,6 +52,10 @@ public:
     int ecriture_en_panne = 1;
     // The block writes tried by the last rewrite.
     int ecritures = 0;
+    // When set, only the rewrites of this file fail.
+    QString cible;
+    // The failures made so far.
+    int pannes = 0;
 
     QString Remplace(const QString& chemin, const QList<QByteArray>& lignes) override;
 
@@ -60,6 +64,12 @@ protected:
     bool Ecrit(QSaveFile& brouillon, const QByteArray& bloc) override;
     bool Vide(QSaveFile& brouillon) override;
     bool Valide(QSaveFile& brouillon) override;
+
+private:
+    // Whether this step of the rewrite under way fails, counting it if so.
+    bool En_Panne(Etape etape);
+
+    bool visee = false; // the rewrite under way is of the file aimed at
 };
 
 // The real page painter writing a PDF file instead of a printer: the dialog is skipped, or cancelled on
