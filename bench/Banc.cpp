@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSaveFile>
 #include <algorithm>
@@ -34,32 +35,42 @@ double Mediane(QList<double> durees) {
     return durees.size() % 2 ? durees[milieu] : (durees[milieu - 1] + durees[milieu]) / 2;
 }
 
-void Plancher_Copie(const Banc& banc) {
-    QFile source(banc.Chemin_Log());
-    QSaveFile copie(banc.t.Chemin(QStringLiteral("copie.log")));
-    if (!source.open(QIODevice::ReadOnly) || !copie.open(QIODevice::WriteOnly))
-        qFatal("copy floor: cannot open");
-    copie.write(source.readAll());
-    if (!copie.commit())
-        qFatal("copy floor: cannot commit");
+// The same steps as every rewrite of the program: a scratch file, written, flushed to disk, renamed.
+void Ecrit_Surement(const QString& chemin, const QByteArray& octets) {
+    QSaveFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size() || !fichier.commit())
+        qFatal("floor: cannot write %s", qPrintable(chemin));
 }
 
-void Plancher_Ecriture(const Banc& banc) {
-    QFile fichier(banc.t.Chemin(QStringLiteral("octets.bin")));
-    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        fichier.write(banc.octets) != banc.octets.size())
-        qFatal("write floor: cannot write");
+void Plancher_Copie(const Banc& banc) {
+    QFile source(banc.Chemin_Log());
+    if (!source.open(QIODevice::ReadOnly))
+        qFatal("copy floor: cannot read the log");
+    Ecrit_Surement(banc.t.Chemin(QStringLiteral("copie.log")), source.readAll());
+}
+
+void Plancher_Ecriture(const Banc& banc, const Operation& operation) {
+    const qint64 taille = QFileInfo(banc.t.Chemin(operation.fichier_ecrit(banc))).size();
+    Ecrit_Surement(banc.t.Chemin(QStringLiteral("octets.bin")), QByteArray(taille, 'x'));
 }
 
 const char* Nom(Plancher plancher) {
-    return plancher == Plancher::Copie_Videe ? "copie+vidage" : "ecriture";
+    switch (plancher) {
+    case Plancher::Copie_Videe:
+        return "copie+vidage";
+    case Plancher::Ecriture:
+        return "ecriture";
+    case Plancher::Aucun:
+        break;
+    }
+    return "-";
 }
 
-void Plancher_De(Plancher plancher, const Banc& banc) {
-    if (plancher == Plancher::Copie_Videe)
+void Plancher_De(const Banc& banc, const Operation& operation) {
+    if (operation.plancher == Plancher::Copie_Videe)
         Plancher_Copie(banc);
-    else
-        Plancher_Ecriture(banc);
+    else if (operation.plancher == Plancher::Ecriture)
+        Plancher_Ecriture(banc, operation);
 }
 
 struct Medianes {
@@ -74,9 +85,10 @@ Medianes Mesure(Banc& banc, int tours, const Operation& operation) {
     for (int i = 0; i < tours; ++i) {
         operation.prepare(banc);
         durees.append(Millisecondes([&] { operation.mesure(banc); }));
-        planchers.append(Millisecondes([&] { Plancher_De(operation.plancher, banc); }));
+        if (operation.plancher != Plancher::Aucun)
+            planchers.append(Millisecondes([&] { Plancher_De(banc, operation); }));
     }
-    return {Mediane(durees), Mediane(planchers)};
+    return {Mediane(durees), planchers.isEmpty() ? 0.0 : Mediane(planchers)};
 }
 
 void Table(int tours, const QList<int>& tailles) {
@@ -86,8 +98,13 @@ void Table(int tours, const QList<int>& tailles) {
         Banc banc(taille);
         for (const Operation& operation : Operations()) {
             const Medianes m = Mesure(banc, tours, operation);
-            std::printf("%-30s %7d %11.2f %13s %12.2f %6.1f  %s\n", operation.nom, taille, m.operation,
-                        Nom(operation.plancher), m.plancher, m.operation / m.plancher, operation.cible);
+            std::printf("%-30s %7d %11.2f %13s ", operation.nom, taille, m.operation,
+                        Nom(operation.plancher));
+            if (operation.plancher == Plancher::Aucun)
+                std::printf("%12s %6s", "-", "-");
+            else
+                std::printf("%12.2f %6.1f", m.plancher, m.operation / m.plancher);
+            std::printf("  %s\n", operation.cible);
         }
         std::fflush(stdout);
     }
@@ -140,8 +157,22 @@ int Memoire_Enfant(const QString& log) {
 
 } // namespace
 
-Banc::Banc(int qso) : qso(qso), lignes(Log_Genere::Lignes(qso)), octets(Fichier_Texte::Joint_Lignes(lignes)) {
+namespace {
+
+QByteArray Liste_Phare_Livree() {
+    QFile fichier(QStringLiteral(KEZ_LISTE_PHARE));
+    if (!fichier.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", KEZ_LISTE_PHARE);
+    return fichier.readAll();
+}
+
+} // namespace
+
+Banc::Banc(int qso)
+    : qso(qso), phares(Liste_Phare::Phares(Fichier_Texte::Coupe_Lignes(Liste_Phare_Livree()))),
+      lignes(Log_Genere::Lignes(qso, 1, phares)), octets(Fichier_Texte::Joint_Lignes(lignes)) {
     t.Ecrit_Reglage(QStringLiteral("Setup "), QStringLiteral("Indicatif Station"), QStringLiteral("F5ABC"));
+    t.Ecrit_Fichier(Liste_Phare::Nom_Fichier, Liste_Phare_Livree());
     Remet_Log();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lighthouses/Liste_Phare.h"
 #include "support/Doubles.h"
 
 #include <QByteArray>
@@ -15,6 +16,7 @@ struct Banc {
     ~Banc();
 
     const int qso;
+    const QList<Phare> phares; // the shipped lighthouse list, copied into the folder
     const QList<QByteArray> lignes;
     const QByteArray octets; // the log file as the program writes it
     Plateforme_Test t;
@@ -29,10 +31,13 @@ struct Banc {
     const QByteArray& QSO_Du_Milieu() const;
 };
 
-// What a measured operation is compared with: what the disk itself needs for the same bytes.
+// What a measured operation is compared with: what the disk itself needs for the same bytes. Every
+// file the program writes goes through a scratch file flushed to disk and renamed over, so that a
+// power cut never leaves half a file; the floors take the same steps.
 enum class Plancher {
+    Aucun,       // works in memory only: the target is a time
     Copie_Videe, // read the log, write it to a scratch file, flush it to disk, rename it over
-    Ecriture,    // write as many bytes to a new file
+    Ecriture,    // write as many bytes as the file the operation wrote, flushed and renamed the same way
 };
 
 // One row of the table. `prepare` runs before each timed run and is not counted.
@@ -42,6 +47,8 @@ struct Operation {
     const char* cible; // the target, shown beside the figures
     std::function<void(Banc&)> prepare;
     std::function<void(Banc&)> mesure;
+    // With Plancher::Ecriture, the name of the file the operation wrote.
+    std::function<QString(const Banc&)> fichier_ecrit = {};
 };
 
 // The operations of the table, in its order; new rows are added in Operations.cpp.

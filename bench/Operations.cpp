@@ -1,10 +1,22 @@
 #include "Banc.h"
 #include "app/Fichier_Texte.h"
+#include "app/Horloge.h"
 #include "app/Main.h"
+#include "log/Enregistrement.h"
 #include "log/Journal_Station.h"
+#include "reports/Adif.h"
+#include "reports/Aff_Contacte.h"
+#include "reports/Carte_Acti_TORV.h"
+#include "reports/Commandes_Rapports.h"
+#include "reports/Phares_Contactes.h"
+#include "reports/Rapports.h"
+#include "search/Recherche_Indicatif.h"
 #include "support/Log_Genere.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QRadioButton>
 
 namespace {
 
@@ -22,6 +34,55 @@ void Pret_A_Changer(Banc& banc) {
 void Verifie(bool fait, const char* operation) {
     if (!fait)
         qFatal("%s failed", operation);
+}
+
+// A window of the main window, made once and kept from run to run; the main window owns it.
+template <class Fenetre> Fenetre& Ouverte(Banc& banc, QPointer<Fenetre>& fenetre) {
+    banc.Demarre();
+    if (!fenetre)
+        fenetre = new Fenetre(*banc.main);
+    return *fenetre;
+}
+
+// A search as the operator makes it: the option chosen, the field of a QSO of the log typed in its
+// box (a search empties the boxes), Enter.
+Operation Recherche_Par(const char* nom, Recherche::Critere critere, Enregistrement::Champ champ) {
+    const auto fenetre = std::make_shared<QPointer<Recherche_Indicatif>>();
+    return {nom, Plancher::Aucun, "<= 20 ms a 10 000",
+            [=](Banc& banc) {
+                Recherche_Indicatif& recherche = Ouverte(banc, *fenetre);
+                recherche.Option1_Click(static_cast<int>(critere));
+                QLineEdit* boites[] = {recherche.Indica, recherche.Data, recherche.Depa};
+                boites[static_cast<int>(critere) - 1]->setText(
+                    Enregistrement::Valeur(Fichier_Texte::Decode(banc.QSO_Du_Milieu()), champ));
+            },
+            [=](Banc&) { (*fenetre)->Recherche_QSO(); }};
+}
+
+// The alphabetical list window opening: the log read, sorted and shown.
+Operation Liste_Alphabetique() {
+    const auto fenetre = std::make_shared<QPointer<Aff_Contacte>>();
+    return {"liste alphabetique", Plancher::Aucun, "-",
+            [=](Banc& banc) {
+                banc.Demarre();
+                delete *fenetre;
+            },
+            [=](Banc& banc) { *fenetre = new Aff_Contacte(*banc.main); }};
+}
+
+// The map, open, coloured again for a band and a mode: the log read and its départements found.
+Operation Coloriage_Carte() {
+    const auto fenetre = std::make_shared<QPointer<Carte_Acti_TORV>>();
+    return {"coloriage de la carte", Plancher::Aucun, "-", [=](Banc& banc) { Ouverte(banc, *fenetre); },
+            [=](Banc&) {
+                Sous_Programmes::Colorie_Departements(**fenetre, QStringLiteral("14 Mhz"),
+                                                      QStringLiteral("SSB"));
+            }};
+}
+
+QString Fichier_Phares_Contactes(const Banc& banc) {
+    return Rapports::Nom_Phares_Contactes(QStringLiteral("F5ABC"),
+                                          Sous_Programmes::Date_Du_Jour(banc.t.horloge));
 }
 
 } // namespace
@@ -55,5 +116,18 @@ QList<Operation> Operations() {
          [](Banc& banc) {
              Verifie(Sous_Programmes::Insere_QSO_Log(*banc.main, Nouveau_QSO()), "insertion");
          }},
+        Recherche_Par("recherche par indicatif", Recherche::Critere::Station,
+                      Enregistrement::Champ::Indicatif),
+        Recherche_Par("recherche par date", Recherche::Critere::Date, Enregistrement::Champ::Date),
+        Recherche_Par("recherche par departement", Recherche::Critere::Dpt,
+                      Enregistrement::Champ::Departement),
+        {"export ADIF", Plancher::Ecriture, "<= 2x plancher", &Banc::Demarre,
+         [](Banc& banc) { Commandes_Rapports(*banc.main).Mnu_ADIF_Click(); },
+         [](const Banc&) { return Adif::Nom_Fichier(QStringLiteral("F5ABC")); }},
+        {"rapport des phares contactes", Plancher::Ecriture, "-", &Banc::Demarre,
+         [](Banc& banc) { Sous_Programmes::Enregistre_Phares_Contactes(*banc.main); },
+         Fichier_Phares_Contactes},
+        Liste_Alphabetique(),
+        Coloriage_Carte(),
     };
 }

@@ -1,5 +1,6 @@
 #include "app/Fichier_Texte.h"
 
+#include <QHash>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QStringList>
@@ -9,50 +10,86 @@
 namespace Fichier_Texte {
 
 namespace {
+
 constexpr const char* Codage = "windows-1252";
-}
 
-namespace {
+// Windows-1252 gives one character to each byte. Read once from the codec, these tables turn a long
+// log into text and back line by line without a call to the codec for each line.
+struct Tables {
+    std::array<char16_t, 256> caracteres;
+    // The byte of each character the codec writes as one byte, the characters past ASCII only:
+    // ASCII is written as it stands.
+    QHash<char16_t, char> octets;
+};
 
-// Windows-1252 gives one character to each byte. Read once from the codec, this table decodes a
-// long log line by line without a call to the codec for each line.
-using Table_Caracteres = std::array<char16_t, 256>;
-
-std::optional<Table_Caracteres> Lit_Table() {
-    QByteArray octets(256, Qt::Uninitialized);
+std::optional<Tables> Lit_Tables() {
+    QByteArray tous(256, Qt::Uninitialized);
     for (int i = 0; i < 256; ++i)
-        octets[i] = static_cast<char>(i);
+        tous[i] = static_cast<char>(i);
     QStringDecoder decodeur(Codage);
-    const QString caracteres = decodeur.decode(octets);
+    const QString caracteres = decodeur.decode(tous);
     if (caracteres.size() != 256)
         return std::nullopt;
-    Table_Caracteres table;
-    for (int i = 0; i < 256; ++i)
-        table[i] = caracteres[i].unicode();
-    return table;
+    Tables tables;
+    for (int i = 0; i < 256; ++i) {
+        const char16_t caractere = caracteres[i].unicode();
+        tables.caracteres[i] = caractere;
+        QStringEncoder encodeur(Codage);
+        const QByteArray octet = encodeur.encode(QString(QChar(caractere)));
+        const bool aller_retour = !encodeur.hasError() && octet == tous.mid(i, 1);
+        if (i < 0x80 && (caractere != i || !aller_retour))
+            return std::nullopt;
+        if (i >= 0x80 && aller_retour)
+            tables.octets.insert(caractere, static_cast<char>(i));
+    }
+    return tables;
 }
 
-const std::optional<Table_Caracteres>& Table() {
-    static const std::optional<Table_Caracteres> table = Lit_Table();
-    return table;
+const std::optional<Tables>& Table() {
+    static const std::optional<Tables> tables = Lit_Tables();
+    return tables;
+}
+
+// The bytes of a text whose every character is in the table; none when one is not, so that the
+// codec decides what becomes of it.
+std::optional<QByteArray> Encode_Par_Table(const Tables& tables, const QString& texte) {
+    QByteArray octets(texte.size(), Qt::Uninitialized);
+    char* octet = octets.data();
+    for (const QChar caractere : texte) {
+        const char16_t code = caractere.unicode();
+        if (code < 0x80) {
+            *octet++ = static_cast<char>(code);
+            continue;
+        }
+        const auto trouve = tables.octets.constFind(code);
+        if (trouve == tables.octets.cend())
+            return std::nullopt;
+        *octet++ = *trouve;
+    }
+    return octets;
 }
 
 } // namespace
 
 QString Decode(const QByteArray& octets) {
-    const std::optional<Table_Caracteres>& table = Table();
-    if (!table) {
+    const std::optional<Tables>& tables = Table();
+    if (!tables) {
         QStringDecoder decodeur(Codage);
         return decodeur.decode(octets);
     }
     QString texte(octets.size(), Qt::Uninitialized);
     char16_t* caractere = reinterpret_cast<char16_t*>(texte.data());
     for (const char octet : octets)
-        *caractere++ = (*table)[static_cast<uchar>(octet)];
+        *caractere++ = tables->caracteres[static_cast<uchar>(octet)];
     return texte;
 }
 
 QByteArray Encode(const QString& texte) {
+    const std::optional<Tables>& tables = Table();
+    if (tables) {
+        if (std::optional<QByteArray> octets = Encode_Par_Table(*tables, texte))
+            return *std::move(octets);
+    }
     QStringEncoder encodeur(Codage);
     return encodeur.encode(texte);
 }
@@ -106,11 +143,10 @@ QByteArray Joint_Lignes(const QList<QByteArray>& lignes) {
 }
 
 QList<QByteArray> Encode_Lignes(const QStringList& lignes) {
-    QStringEncoder encodeur(Codage, QStringEncoder::Flag::Stateless);
     QList<QByteArray> octets;
     octets.reserve(lignes.size());
     for (const QString& l : lignes)
-        octets.append(encodeur.encode(l));
+        octets.append(Encode(l));
     return octets;
 }
 

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 Lecture_Fichier Fichiers_Disque::Lit(const QString& chemin) {
     Lecture_Fichier lecture;
@@ -49,7 +50,8 @@ QString Fichiers_Disque::Remplace(const QString& chemin, const QList<QByteArray>
         return Raison_Refus(chemin, brouillon);
     const QByteArray octets = Fichier_Texte::Joint_Lignes(lignes);
     for (qsizetype debut = 0; debut < octets.size(); debut += Taille_Bloc) {
-        if (!Ecrit(brouillon, octets.mid(debut, Taille_Bloc))) {
+        const qsizetype taille = std::min(Taille_Bloc, octets.size() - debut);
+        if (!Ecrit(brouillon, QByteArray::fromRawData(octets.constData() + debut, taille))) {
             const QString raison = brouillon.errorString();
             brouillon.cancelWriting();
             return raison;

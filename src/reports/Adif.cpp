@@ -4,6 +4,7 @@
 #include "app/Textes.h"
 #include "log/Enregistrement.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <initializer_list>
@@ -13,32 +14,94 @@ namespace Adif {
 namespace {
 
 using Enregistrement::Champ;
-using namespace Qt::Literals::StringLiterals;
 
 // The ADIF band of each band text offered by the entry field, in the same order.
 constexpr std::array<const char*, 12> Bandes_Adif{"160m", "80m", "40m", "30m", "20m", "17m",
                                                   "15m",  "12m", "10m", "6m",  "2m",  "70cm"};
 
-// A field of the line with its filler blanks removed.
-QStringView Sans_Blancs(QStringView ligne, Champ champ) {
-    return ligne.mid(Enregistrement::Debut(champ), Enregistrement::Largeur(champ)).trimmed();
+// The log's bytes are read as they stand: Windows-1252 has one byte per character, so a field's
+// columns are its bytes and a length in characters is a length in bytes. A 10,000-QSO log is exported
+// without turning each line into text and back.
+
+// A blank as the text reads it: ASCII white space and the no-break space (0xA0).
+bool Blanc(char octet) {
+    return octet == ' ' || (octet >= '\t' && octet <= '\r') || octet == '\xA0';
 }
 
-// Appends "<name:length>value", the length counted in characters; the parts of a value are joined
-// without a copy, as a 10,000-QSO log makes 120,000 fields.
-void Ajoute(QString& record, QLatin1String nom, std::initializer_list<QStringView> parties) {
+// At most `longueur` bytes from `debut`, fewer where the text is shorter.
+QByteArrayView Partie(QByteArrayView texte, qsizetype debut, qsizetype longueur) {
+    debut = std::min(debut, texte.size());
+    return texte.sliced(debut, std::min(longueur, texte.size() - debut));
+}
+
+QByteArrayView Debut_De(QByteArrayView texte, qsizetype longueur) {
+    return Partie(texte, 0, longueur);
+}
+
+QByteArrayView Fin_De(QByteArrayView texte, qsizetype longueur) {
+    return Partie(texte, std::max<qsizetype>(0, texte.size() - longueur), longueur);
+}
+
+QByteArrayView Sans_Blancs(QByteArrayView texte) {
+    while (!texte.isEmpty() && Blanc(texte.front()))
+        texte = texte.sliced(1);
+    while (!texte.isEmpty() && Blanc(texte.back()))
+        texte.chop(1);
+    return texte;
+}
+
+// A field of the line with its filler blanks removed.
+QByteArrayView Valeur(QByteArrayView ligne, Champ champ) {
+    return Sans_Blancs(Partie(ligne, Enregistrement::Debut(champ), Enregistrement::Largeur(champ)));
+}
+
+// Appends "<name:length>value"; the parts of a value are joined without a copy.
+void Ajoute(QByteArray& record, QByteArrayView nom, std::initializer_list<QByteArrayView> parties) {
     qsizetype longueur = 0;
-    for (QStringView partie : parties)
+    for (QByteArrayView partie : parties)
         longueur += partie.size();
     char chiffres[24];
     const std::to_chars_result fin = std::to_chars(std::begin(chiffres), std::end(chiffres), longueur);
-    record += QLatin1Char('<');
+    record += '<';
     record += nom;
-    record += QLatin1Char(':');
-    record += QLatin1String(chiffres, fin.ptr);
-    record += QLatin1Char('>');
-    for (QStringView partie : parties)
+    record += ':';
+    record += QByteArrayView(chiffres, fin.ptr);
+    record += '>';
+    for (QByteArrayView partie : parties)
         record += partie;
+}
+
+// Appends the ADIF record of one log line to `record`.
+void Ajoute_Record(QByteArray& record, QByteArrayView ligne) {
+    auto valeur = [ligne](Champ champ) { return Valeur(ligne, champ); };
+    // JJ/MM/AA becomes SSAAMMJJ with the century the log's insertion uses (a 1999 QSO is not
+    // exported into 2099); HH:MM becomes HHMM.
+    const QByteArrayView date = valeur(Champ::Date), heure = valeur(Champ::Heure);
+    bool annee_lue = false;
+    const int annee = Fin_De(date, 2).toInt(&annee_lue);
+    const QByteArrayView siecle = annee_lue && Enregistrement::Siecle(annee) == 19 ? "19" : "20";
+    const QByteArray bande = Bande(QString::fromLatin1(valeur(Champ::Bande))).toLatin1();
+    const bool confirme = valeur(Champ::QSL) == Enregistrement::Marque_QSL.toLatin1();
+    Ajoute(record, "call", {valeur(Champ::Indicatif)});
+    Ajoute(record, "STATE", {Sans_Blancs(Partie(ligne, Enregistrement::Debut(Champ::Departement), 2))});
+    Ajoute(record, "name", {valeur(Champ::Prenom)});
+    Ajoute(record, "SIG", {valeur(Champ::Reference)});
+    Ajoute(record, "qso_date", {siecle, Fin_De(date, 2), Partie(date, 3, 2), Debut_De(date, 2)});
+    Ajoute(record, "time_on", {Debut_De(heure, 2), Fin_De(heure, 2)});
+    Ajoute(record, "mode", {valeur(Champ::Mode)});
+    Ajoute(record, "band", {bande});
+    Ajoute(record, "rst_rcvd", {valeur(Champ::Report_Recu)});
+    Ajoute(record, "rst_sent", {valeur(Champ::Report_Envoye)});
+    Ajoute(record, "SIG_INFO", {valeur(Champ::Nom_Phare)});
+    Ajoute(record, "QSL_RCVD", {confirme ? "Y" : "N"});
+    record += "<eor>";
+}
+
+QByteArray Record(QByteArrayView ligne) {
+    QByteArray record;
+    record.reserve(ligne.size() + 160);
+    Ajoute_Record(record, ligne);
+    return record;
 }
 
 } // namespace
@@ -54,32 +117,7 @@ QString Bande(QStringView texte) {
 }
 
 QString ADIF_SP(const QString& ligne) {
-    auto valeur = [&ligne](Champ champ) { return Sans_Blancs(ligne, champ); };
-    // JJ/MM/AA becomes SSAAMMJJ with the century the log's insertion uses (a 1999 QSO is not
-    // exported into 2099); HH:MM becomes HHMM.
-    const QStringView date = valeur(Champ::Date), heure = valeur(Champ::Heure);
-    bool annee_lue = false;
-    const int annee = date.right(2).toInt(&annee_lue);
-    const QStringView siecle = annee_lue && Enregistrement::Siecle(annee) == 19 ? u"19" : u"20";
-    const QString bande = Bande(valeur(Champ::Bande));
-    const bool confirme = valeur(Champ::QSL) == Enregistrement::Marque_QSL;
-    QString record;
-    record.reserve(ligne.size() + 160);
-    Ajoute(record, "call"_L1, {valeur(Champ::Indicatif)});
-    Ajoute(record, "STATE"_L1,
-           {QStringView(ligne).mid(Enregistrement::Debut(Champ::Departement), 2).trimmed()});
-    Ajoute(record, "name"_L1, {valeur(Champ::Prenom)});
-    Ajoute(record, "SIG"_L1, {valeur(Champ::Reference)});
-    Ajoute(record, "qso_date"_L1, {siecle, date.right(2), date.mid(3, 2), date.left(2)});
-    Ajoute(record, "time_on"_L1, {heure.left(2), heure.right(2)});
-    Ajoute(record, "mode"_L1, {valeur(Champ::Mode)});
-    Ajoute(record, "band"_L1, {bande});
-    Ajoute(record, "rst_rcvd"_L1, {valeur(Champ::Report_Recu)});
-    Ajoute(record, "rst_sent"_L1, {valeur(Champ::Report_Envoye)});
-    Ajoute(record, "SIG_INFO"_L1, {valeur(Champ::Nom_Phare)});
-    Ajoute(record, "QSL_RCVD"_L1, {confirme ? u"Y" : u"N"});
-    record += QLatin1String("<eor>");
-    return record;
+    return Fichier_Texte::Decode(Record(Fichier_Texte::Encode(ligne)));
 }
 
 QList<QByteArray> Fichier(const QString& indicatif, const QString& credit, const QList<QByteArray>& log) {
@@ -91,10 +129,11 @@ QList<QByteArray> Fichier(const QString& indicatif, const QString& credit, const
         QString(),
         QStringLiteral("<eoh>"),
     };
-    lignes.reserve(lignes.size() + log.size());
-    for (const QString& enregistrement : Fichier_Texte::Decode_Lignes(log))
-        lignes.append(ADIF_SP(enregistrement));
-    return Fichier_Texte::Encode_Lignes(lignes);
+    QList<QByteArray> octets = Fichier_Texte::Encode_Lignes(lignes);
+    octets.reserve(octets.size() + log.size());
+    for (const QByteArray& ligne : log)
+        octets.append(Record(ligne));
+    return octets;
 }
 
 } // namespace Adif

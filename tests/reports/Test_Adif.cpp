@@ -43,6 +43,13 @@ void Test_Adif::ADIF_SP_data() {
                "<call:5>F6XYZ<STATE:2>29<name:6>JÉRÔME<SIG:3>PB1<qso_date:8>20150102<time_on:4>1005"
                "<mode:3>SSB<band:3>40m<rst_rcvd:2>59<rst_sent:2>57<SIG_INFO:10>Île Vierge"
                "<QSL_RCVD:1>N<eor>");
+    // The log's bytes are read as they stand: a no-break space is a blank, a byte Windows-1252 leaves
+    // undefined is a character of the field.
+    QTest::newRow("espace insecable et octet indefini")
+        << QSO("F6XYZ", "PB1", "02/01/15", "", " ", "7.0 Mhz", Fichier_Texte::Decode("\xA0JEAN\x81\xA0"))
+        << "<call:5>F6XYZ<STATE:2>29<name:5>JEAN" + Fichier_Texte::Decode("\x81") +
+               "<SIG:3>PB1<qso_date:8>20150102<time_on:4>1005<mode:3>SSB<band:3>40m<rst_rcvd:2>59"
+               "<rst_sent:2>57<SIG_INFO:0><QSL_RCVD:1>N<eor>";
     QTest::newRow("departement de quatre caracteres: les deux premiers")
         << QByteArray("F5XYZ        9712 JEAN            PB100414/07/14 09:35 SSB 14 Mhz  59  57  "
                       "P. Ar-Men                      *")

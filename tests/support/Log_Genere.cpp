@@ -38,42 +38,53 @@ QString Indicatif(QRandomGenerator& hasard) {
     return indicatif;
 }
 
-QByteArray Enregistrement_A(QRandomGenerator& hasard, const QDateTime& moment) {
+// A lighthouse of the list, or one made up when there is no list.
+Phare Phare_Contacte(QRandomGenerator& hasard, const QList<Phare>& phares) {
+    if (!phares.isEmpty())
+        return phares[hasard.bounded(static_cast<int>(phares.size()))];
+    const QString departement = Tire(hasard, Departements);
+    const QString numero = QString::number(1001 + hasard.bounded(123));
+    return {Tire(hasard, Phares), numero, QString(), departement};
+}
+
+QByteArray Enregistrement_A(QRandomGenerator& hasard, const QDateTime& moment, const QList<Phare>& phares) {
     const bool cw = hasard.bounded(4) == 0;
     const QString report = cw ? QStringLiteral("599") : QStringLiteral("59");
+    const QString indicatif = Indicatif(hasard);
+    const Phare phare = Phare_Contacte(hasard, phares);
     return Fichier_Texte::Encode(Enregistrement::Compose({
-        Indicatif(hasard),
-        Tire(hasard, Departements),
+        indicatif,
+        phare.departement,
         Tire(hasard, Prenoms),
-        QStringLiteral("PB%1").arg(1001 + hasard.bounded(123)),
+        QStringLiteral("PB") + phare.numero_pb,
         moment.toString(QStringLiteral("dd/MM/yy")),
         moment.toString(QStringLiteral("HH:mm")),
         cw ? QStringLiteral("CW") : Tire(hasard, Textes::Modes),
         Tire(hasard, Textes::Bandes),
         report,
         report,
-        Tire(hasard, Phares),
+        phare.nom,
         hasard.bounded(3) == 0 ? Enregistrement::Marque_QSL : QStringLiteral(" "),
     }));
 }
 
 } // namespace
 
-QList<QByteArray> Lignes(int nombre, quint32 graine) {
+QList<QByteArray> Lignes(int nombre, quint32 graine, const QList<Phare>& phares) {
     QRandomGenerator hasard(graine);
     QList<QByteArray> lignes;
     lignes.reserve(nombre);
     const qint64 pas = nombre > 0 ? Debut.secsTo(Fin) / nombre : 0;
     for (int i = 0; i < nombre; ++i) {
         const QDateTime moment = Debut.addSecs(pas * i + hasard.bounded(qMax<qint64>(pas, 1)));
-        lignes.append(Enregistrement_A(hasard, moment));
+        lignes.append(Enregistrement_A(hasard, moment, phares));
     }
     return lignes;
 }
 
 QByteArray Enregistrement_Milieu(quint32 graine) {
     QRandomGenerator hasard(graine);
-    return Enregistrement_A(hasard, Debut.addSecs(Debut.secsTo(Fin) / 2 + 37));
+    return Enregistrement_A(hasard, Debut.addSecs(Debut.secsTo(Fin) / 2 + 37), {});
 }
 
 } // namespace Log_Genere
