@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <initializer_list>
 
 namespace Adif {
 
@@ -55,24 +54,29 @@ QByteArrayView Valeur(QByteArrayView ligne, Champ champ) {
     return Sans_Blancs(Partie(ligne, Enregistrement::Debut(champ), Enregistrement::Largeur(champ)));
 }
 
-// Appends "<name:length>value"; the parts of a value are joined without a copy.
-void Ajoute(QByteArray& record, QByteArrayView nom, std::initializer_list<QByteArrayView> parties) {
-    qsizetype longueur = 0;
-    for (QByteArrayView partie : parties)
-        longueur += partie.size();
-    char chiffres[24];
-    const std::to_chars_result fin = std::to_chars(std::begin(chiffres), std::end(chiffres), longueur);
-    record += '<';
-    record += nom;
-    record += ':';
-    record += QByteArrayView(chiffres, fin.ptr);
-    record += '>';
-    for (QByteArrayView partie : parties)
-        record += partie;
+// The ADIF band of a band text, or an empty one.
+QByteArrayView Bande_Adif(QLatin1StringView texte) {
+    Q_ASSERT(Textes::Bandes.size() == static_cast<qsizetype>(Bandes_Adif.size()));
+    const qsizetype position = Textes::Bandes.indexOf(texte);
+    return position < 0 ? QByteArrayView() : QByteArrayView(Bandes_Adif[position]);
 }
 
-// Appends the ADIF record of one log line to `record`.
-void Ajoute_Record(QByteArray& record, QByteArrayView ligne) {
+// A field of the record, written "<name:length>value": its value in parts, joined without a copy.
+struct Champ_Adif {
+    QByteArrayView nom;
+    std::array<QByteArrayView, 4> parties;
+
+    qsizetype Longueur_Valeur() const {
+        qsizetype longueur = 0;
+        for (QByteArrayView partie : parties)
+            longueur += partie.size();
+        return longueur;
+    }
+};
+
+using Champs_Adif = std::array<Champ_Adif, 12>;
+
+Champs_Adif Champs(QByteArrayView ligne) {
     auto valeur = [ligne](Champ champ) { return Valeur(ligne, champ); };
     // JJ/MM/AA becomes SSAAMMJJ with the century the log's insertion uses (a 1999 QSO is not
     // exported into 2099); HH:MM becomes HHMM.
@@ -80,27 +84,55 @@ void Ajoute_Record(QByteArray& record, QByteArrayView ligne) {
     bool annee_lue = false;
     const int annee = Fin_De(date, 2).toInt(&annee_lue);
     const QByteArrayView siecle = annee_lue && Enregistrement::Siecle(annee) == 19 ? "19" : "20";
-    const QByteArray bande = Bande(QString::fromLatin1(valeur(Champ::Bande))).toLatin1();
-    const bool confirme = valeur(Champ::QSL) == Enregistrement::Marque_QSL.toLatin1();
-    Ajoute(record, "call", {valeur(Champ::Indicatif)});
-    Ajoute(record, "STATE", {Sans_Blancs(Partie(ligne, Enregistrement::Debut(Champ::Departement), 2))});
-    Ajoute(record, "name", {valeur(Champ::Prenom)});
-    Ajoute(record, "SIG", {valeur(Champ::Reference)});
-    Ajoute(record, "qso_date", {siecle, Fin_De(date, 2), Partie(date, 3, 2), Debut_De(date, 2)});
-    Ajoute(record, "time_on", {Debut_De(heure, 2), Fin_De(heure, 2)});
-    Ajoute(record, "mode", {valeur(Champ::Mode)});
-    Ajoute(record, "band", {bande});
-    Ajoute(record, "rst_rcvd", {valeur(Champ::Report_Recu)});
-    Ajoute(record, "rst_sent", {valeur(Champ::Report_Envoye)});
-    Ajoute(record, "SIG_INFO", {valeur(Champ::Nom_Phare)});
-    Ajoute(record, "QSL_RCVD", {confirme ? "Y" : "N"});
-    record += "<eor>";
+    const bool confirme = QLatin1StringView(valeur(Champ::QSL)) == Enregistrement::Marque_QSL;
+    return {{
+        {"call", {valeur(Champ::Indicatif)}},
+        {"STATE", {Sans_Blancs(Partie(ligne, Enregistrement::Debut(Champ::Departement), 2))}},
+        {"name", {valeur(Champ::Prenom)}},
+        {"SIG", {valeur(Champ::Reference)}},
+        {"qso_date", {siecle, Fin_De(date, 2), Partie(date, 3, 2), Debut_De(date, 2)}},
+        {"time_on", {Debut_De(heure, 2), Fin_De(heure, 2)}},
+        {"mode", {valeur(Champ::Mode)}},
+        {"band", {Bande_Adif(QLatin1StringView(valeur(Champ::Bande)))}},
+        {"rst_rcvd", {valeur(Champ::Report_Recu)}},
+        {"rst_sent", {valeur(Champ::Report_Envoye)}},
+        {"SIG_INFO", {valeur(Champ::Nom_Phare)}},
+        {"QSL_RCVD", {confirme ? "Y" : "N"}},
+    }};
 }
 
+constexpr QByteArrayView Fin_Record = "<eor>";
+
+qsizetype Chiffres(qsizetype nombre) {
+    qsizetype chiffres = 1;
+    for (; nombre >= 10; nombre /= 10)
+        ++chiffres;
+    return chiffres;
+}
+
+// The record of one log line, written straight into a text of its exact size: a log makes a
+// record for each of its thousands of lines.
 QByteArray Record(QByteArrayView ligne) {
-    QByteArray record;
-    record.reserve(ligne.size() + 160);
-    Ajoute_Record(record, ligne);
+    const Champs_Adif champs = Champs(ligne);
+    qsizetype taille = Fin_Record.size();
+    for (const Champ_Adif& champ : champs) {
+        const qsizetype longueur = champ.Longueur_Valeur();
+        taille += champ.nom.size() + Chiffres(longueur) + longueur + 3;
+    }
+    QByteArray record(taille, Qt::Uninitialized);
+    char* fin = record.data();
+    auto ecrit = [&fin](QByteArrayView texte) { fin = std::copy(texte.begin(), texte.end(), fin); };
+    for (const Champ_Adif& champ : champs) {
+        ecrit("<");
+        ecrit(champ.nom);
+        ecrit(":");
+        fin = std::to_chars(fin, record.data() + taille, champ.Longueur_Valeur()).ptr;
+        ecrit(">");
+        for (QByteArrayView partie : champ.parties)
+            ecrit(partie);
+    }
+    ecrit(Fin_Record);
+    Q_ASSERT(fin == record.data() + taille);
     return record;
 }
 
@@ -111,7 +143,6 @@ QString Nom_Fichier(const QString& indicatif) {
 }
 
 QString Bande(QStringView texte) {
-    Q_ASSERT(Textes::Bandes.size() == static_cast<qsizetype>(Bandes_Adif.size()));
     const qsizetype position = Textes::Bandes.indexOf(texte);
     return position < 0 ? QString() : QLatin1String(Bandes_Adif[position]);
 }
