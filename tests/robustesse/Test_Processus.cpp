@@ -1,0 +1,143 @@
+#include "Aide.h"
+#include "Tests_Robustesse.h"
+#include "app/Fichier_Texte.h"
+#include "app/Fichiers.h"
+#include "app/Verrou_Dossier.h"
+#include "log/Journal.h"
+#include "support/Doubles.h"
+#include "support/Log_Genere.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+using Etat = Verrou_Dossier::Etat;
+
+namespace {
+
+QStringList Fichiers_Du_Dossier(const Plateforme_Test& t) {
+    return QDir(t.repertoire.Chemin()).entryList(QDir::Files | QDir::Hidden);
+}
+
+// How long the helper takes to get going and rewrite the log a few times over, so that the kills
+// fall anywhere in its turns: reading, opening the scratch file, writing, flushing, renaming.
+int Duree_De_Quelques_Tours(const QString& log, const QByteArray& enregistrement, const QByteArray& ancien) {
+    QProcess aide;
+    QElapsedTimer chrono;
+    chrono.start();
+    if (Lance_Aide(aide, {"reecrit", log, enregistrement.toHex()}) != "pret")
+        return -1;
+    QByteArray vu = ancien;
+    for (int changements = 0; changements < 4 && chrono.elapsed() < 20000; QThread::msleep(2)) {
+        const QByteArray maintenant = Contenu(log);
+        if (maintenant != vu) {
+            ++changements;
+            vu = maintenant;
+        }
+    }
+    const int duree = static_cast<int>(chrono.elapsed());
+    Tue(aide);
+    return duree;
+}
+
+} // namespace
+
+// A second copy in the folder is told and touches nothing; the lock goes with the copy that held it.
+void Test_Processus::Seconde_Copie_Avertie_Sans_Toucher_Aux_Fichiers() {
+    Plateforme_Test t;
+    t.Ecrit_Fichier("F5ABC_TORV.log", "QSO\r\n");
+    auto premiere = Sous_Programmes::Verrouille_Dossier(t.repertoire, t.messages);
+    QVERIFY(premiere);
+    QCOMPARE(t.messages.textes, QStringList());
+    const QByteArray verrou = Contenu(t.Chemin("KEZ_TORV.lock"));
+    QVERIFY(!Sous_Programmes::Verrouille_Dossier(t.repertoire, t.messages));
+    QCOMPARE(t.messages.textes, QStringList{"KEZ_TORV est déjà ouvert dans ce dossier."});
+    QCOMPARE(Contenu(t.Chemin("KEZ_TORV.lock")), verrou);
+    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), QByteArray("QSO\r\n"));
+    QCOMPARE(Fichiers_Du_Dossier(t), (QStringList{"F5ABC_TORV.log", "KEZ_TORV.lock"}));
+    premiere.reset();
+    QCOMPARE(Fichiers_Du_Dossier(t), QStringList{"F5ABC_TORV.log"});
+    QVERIFY(Sous_Programmes::Verrouille_Dossier(t.repertoire, t.messages));
+    QCOMPARE(t.messages.textes.size(), 1);
+}
+
+void Test_Processus::Autre_Processus_Refuse_Puis_Repris_Apres_Sa_Mort() {
+    QTemporaryDir dossier;
+    QProcess autre;
+    QCOMPARE(Lance_Aide(autre, {"verrou", dossier.path()}), QByteArray("pris"));
+    Verrou_Dossier verrou(dossier.path());
+    QCOMPARE(verrou.Prend(), Etat::Deja_Pris);
+    Tue(autre);
+    // The dead copy could not remove its lock file; the next start takes it over.
+    QVERIFY(QFile::exists(dossier.filePath("KEZ_TORV.lock")));
+    QCOMPARE(verrou.Prend(), Etat::Pris);
+    QVERIFY(Contenu(dossier.filePath("KEZ_TORV.lock"))
+                .startsWith(QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
+    QProcess suivant;
+    QCOMPARE(Lance_Aide(suivant, {"verrou", dossier.path()}), QByteArray("refuse"));
+    Tue(suivant);
+}
+
+void Test_Processus::Dossier_En_Lecture_Seule() {
+    Plateforme_Test t;
+    Disque_Monte disque(t.repertoire.Chemin(), 1024 * 1024);
+    if (!disque.Monte())
+        QSKIP(qPrintable("cannot mount a tmpfs here (" + disque.Raison() + ")"));
+    t.Ecrit_Fichier("F5ABC_TORV.log", "QSO\r\n");
+    QVERIFY(disque.Lecture_Seule(true));
+    QVERIFY(Sous_Programmes::Verrouille_Dossier(t.repertoire, t.messages));
+    QCOMPARE(t.messages.textes, QStringList());
+    QCOMPARE(Fichiers_Du_Dossier(t), QStringList{"F5ABC_TORV.log"});
+}
+
+// A log of 50,000 QSOs rewritten in a loop by another process, killed 30 times at random: the log is
+// always the old one or the new one, whole, never a scratch file left by a kill.
+void Test_Processus::Log_Entier_Apres_Chaque_Coupure() {
+    constexpr int Coupures = 30, QSO = 50000;
+    Plateforme_Test t;
+    const QString log = t.Chemin("F5ABC_TORV.log");
+    const Journal::Lignes lignes = Log_Genere::Lignes(QSO);
+    const QByteArray enregistrement = Log_Genere::Enregistrement_Milieu();
+    const QByteArray ancien = Fichier_Texte::Joint_Lignes(lignes);
+    const QByteArray nouveau = Fichier_Texte::Joint_Lignes(Journal::Insere(lignes, enregistrement));
+    QVERIFY(ancien != nouveau);
+    t.Ecrit_Fichier("F5ABC_TORV.log", ancien);
+    // A scratch file left by an earlier crash, half written, under the name a rewrite would give it.
+    t.Ecrit_Fichier("F5ABC_TORV.log.aB3xYz", nouveau.left(nouveau.size() / 2));
+
+    const int fenetre = Duree_De_Quelques_Tours(log, enregistrement, ancien);
+    QVERIFY2(fenetre > 0, "the helper did not rewrite the log");
+    const quint32 graine = QRandomGenerator::global()->generate();
+    qInfo("graine %u, coupures entre 0 et %d ms", graine, fenetre);
+    QRandomGenerator hasard(graine);
+
+    int anciens = 0, nouveaux = 0;
+    for (int coupure = 1; coupure <= Coupures; ++coupure) {
+        QProcess aide;
+        // Restarting over whatever the last kill left in the folder must work.
+        QCOMPARE(Lance_Aide(aide, {"reecrit", log, enregistrement.toHex()}), QByteArray("pret"));
+        QThread::msleep(hasard.bounded(fenetre));
+        QCOMPARE(aide.state(), QProcess::Running);
+        Tue(aide);
+        const QByteArray apres = Contenu(log);
+        QVERIFY2(apres == ancien || apres == nouveau,
+                 qPrintable(QStringLiteral("coupure %1: log de %2 octets, ni l'ancien ni le nouveau")
+                                .arg(coupure)
+                                .arg(apres.size())));
+        (apres == ancien ? anciens : nouveaux) += 1;
+        // The log read back through the program's own reader is whole, whatever else lies around.
+        Fichiers_Disque fichiers;
+        const Lecture_Fichier lecture = fichiers.Lit(log);
+        QVERIFY(lecture.Lu());
+        QCOMPARE(lecture.lignes.size(), apres == ancien ? QSO : QSO + 1);
+    }
+    const QStringList restes = Fichiers_Du_Dossier(t).filter(QStringLiteral("F5ABC_TORV.log."));
+    qInfo("%d coupures: %d fois l'ancien log, %d fois le nouveau, brouillons restes: %s", Coupures, anciens,
+          nouveaux, qPrintable(restes.join(QStringLiteral(", "))));
+    // Kills that all fell between two turns would prove nothing.
+    QVERIFY(anciens > 0 && nouveaux > 0);
+}
