@@ -280,17 +280,17 @@ void Test_Entrees_Abimees::Reglages_Abimes_data() {
         QTest::newRow(nom) << octets << QString() << QString() << station << 0 << 0 << true;
     };
     fichier("fichier vide", QByteArray(), "FXXXX");
-    fichier("fichier binaire", QByteArray("\x00\x01\xff\xfe[\x00]\r\n\x81\x8d=\x8f\x90\x9d", 16), "FXXXX");
+    fichier("fichier binaire", QByteArray("\x00\x01\xff\xfe[\x00]\r\n\x81\x8d=\x8f\x90\x9d", 15), "FXXXX");
     // What can still be read is used, when it is a usable callsign.
     fichier("section tronquee", "[Setup%20\r\nIndicatif%20Station=F5A", "F5A");
     fichier("ligne enorme", "[Setup%20]\nIndicatif%20Station=" + QByteArray(5 * 1024 * 1024, 'A'), "FXXXX");
     fichier("CR seuls", "[Setup%20]\rIndicatif%20Station=F5/ABC\r[Setup%20F5ABC]\rbande%20Utilisee=x\r",
             "FXXXX");
-    fichier("valeurs hors limites",
-            QByteArray(
-                "[Setup%20]\r\nIndicatif%20Station=F5ABC\r\n[Setup%20F5ABC]\r\nbande%20Utilisee=\x00\x81\r\n"
-                "Mode%20Utilise=@ByteArray(\xff)\r\nDate%20Auto=\x9d\r\n"),
-            "F5ABC");
+    // Each value damaged; the NUL must not end the file there.
+    static const char hors_limites[] =
+        "[Setup%20]\r\nIndicatif%20Station=F5ABC\r\n[Setup%20F5ABC]\r\nbande%20Utilisee=\x00\x81\r\n"
+        "Mode%20Utilise=@ByteArray(\xff)\r\nDate%20Auto=\x9d\r\n";
+    fichier("valeurs hors limites", QByteArray(hors_limites, sizeof hors_limites - 1), "F5ABC");
 }
 
 void Test_Entrees_Abimees::Reglages_Abimes() {
@@ -487,7 +487,7 @@ void Test_Entrees_Abimees::Prenom_Abime_Trouve_data() {
     QTest::newRow("octets indefinis dans le prenom")
         << QByteArray("F5UND        29 \x81\x8d") << "F5UND" << QStringLiteral("\u0081\u008d")
         << QStringList{"Caractere non autorise : code 129"};
-    QTest::newRow("NUL dans l'indicatif: pas trouve") << QByteArray("F5N\x00L        29 JO", 19) << "F5N"
+    QTest::newRow("NUL dans l'indicatif: pas trouve") << QByteArray("F5N\x00L        29 JO", 18) << "F5N"
                                                       << "" << QStringList();
 }
 

@@ -35,7 +35,7 @@ private slots:
     void Fin_De_Ligne_Collee();
 };
 
-// Other processes: a second copy in the folder, a rewrite killed part-way.
+// The lock of the folder against a second copy, and a rewrite killed part-way.
 class Test_Processus : public QObject {
     Q_OBJECT
 
