@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QPushButton>
 #include <QTest>
 
@@ -37,6 +38,25 @@ inline void Prepare(Plateforme_Test& t, const QString& indicatif = QStringLitera
     t.Ecrit_Reglage("Setup ", "Indicatif Station", indicatif);
     t.Ecrit_Fichier("Liste_Phare.txt", Liste_Phare);
 }
+
+// Station F5ABC with the reference file of the tests and the files given, its main window loaded and
+// shown: `auto& [t, main] = poste;`.
+struct Poste {
+    explicit Poste(const QMap<QString, QByteArray>& fichiers = {}) : main(Prepare(t, fichiers)) {
+        Demarre(main);
+    }
+
+    Plateforme_Test t;
+    Main main;
+
+private:
+    static Plateforme& Prepare(Plateforme_Test& t, const QMap<QString, QByteArray>& fichiers) {
+        Clavier::Prepare(t);
+        for (auto fichier = fichiers.cbegin(); fichier != fichiers.cend(); ++fichier)
+            t.Ecrit_Fichier(fichier.key(), fichier.value());
+        return t.plateforme;
+    }
+};
 
 // The field that has the focus: a list rather than its text part.
 inline QWidget* Champ(Main& main) {
@@ -105,6 +125,25 @@ inline QStringList Etat_Saisie(Main& main) {
                 .arg(main.Mode_Modification)
                 .arg(main.Mode_Insertion);
     return etat;
+}
+
+// The entry cleared for a new QSO, the bands list showing `bande`, as Etat_Saisie shows it.
+inline QStringList Etat_Vierge(const QString& bande) {
+    const QString jaune = " 0 " + Couleurs::Jaune.name();
+    return {"Ind_A '' 1 " + Couleurs::Vert_Saisie.name(),
+            "Prenom_A ''" + jaune,
+            "Ref_A 'PB'" + jaune,
+            "Dpt_A ''" + jaune,
+            "Date_A ''" + jaune,
+            "Heure_A ''" + jaune,
+            "Mode_A 'SSB'" + jaune,
+            "Bande_A '" + bande + "'" + jaune,
+            "RST_A '59'" + jaune,
+            "RSTE_A '59'" + jaune,
+            "Rem_A ''" + jaune,
+            "QSL_A '0'" + jaune,
+            "Valide_A 0",
+            "Mode_Aff Saisie QSO 0 0"};
 }
 
 } // namespace Clavier

@@ -1,6 +1,5 @@
-#include "Test_Edition_QSO.h"
-
 #include "Clavier.h"
+#include "Tests_Log.h"
 #include "app/Couleurs.h"
 #include "log/Enregistrement.h"
 
@@ -17,17 +16,17 @@
 
 using namespace Clavier;
 using Lignes = QList<QByteArray>;
-using Etape = Fichiers_Defaillants::Etape;
 
 namespace {
 
+// A QSO of the reference file: the name and department follow the reference.
 QByteArray Q(const char* indicatif, const char* date, const char* heure, const char* reference,
-             const char* rste = "59", const char* qsl = "") {
-    const QString nom =
-        QString::fromLatin1(reference) == "PB12" ? "P. Phare de Kerdonis" : "P. Phare du Creac'h";
-    const QString dpt = QString::fromLatin1(reference) == "PB12" ? "56" : "29";
-    return Enregistrement::Compose(
-               {indicatif, dpt, "", reference, date, heure, "SSB", "14 Mhz", "59", rste, nom, qsl})
+             const char* rste = "59", const char* qsl = "", const char* bande = "14 Mhz",
+             const char* prenom = "") {
+    const bool kerdonis = QString::fromLatin1(reference) == "PB12";
+    return Enregistrement::Compose({indicatif, kerdonis ? "56" : "29", prenom, reference, date, heure, "SSB",
+                                    bande, "59", rste,
+                                    kerdonis ? "P. Phare de Kerdonis" : "P. Phare du Creac'h", qsl})
         .toLatin1();
 }
 
@@ -35,11 +34,9 @@ const QByteArray A = Q("F5AAA", "01/07/06", "10:00", "PB1004");
 const QByteArray B = Q("F5BBB", "02/07/06", "10:00", "PB12", "59", "*");
 const QByteArray C = Q("F5CCC", "03/07/06", "10:00", "PB1004");
 const QByteArray B_Modifie = Q("F5BBB", "02/07/06", "10:00", "PB12", "57", "*");
+const QString Question = QStringLiteral("Voulez vous enregistrer ces données ?");
 
-void Prepare_Log(Plateforme_Test& t) {
-    Prepare(t);
-    t.Ecrit_Fichier("F5ABC_TORV.log", Fichier({A, B, C}));
-}
+const QMap<QString, QByteArray> Log_ABC{{"F5ABC_TORV.log", Fichier({A, B, C})}};
 
 // Enter in every field of the chain from `depuis` to the record button, typing over the fields
 // named in `changes`, then Enter on the record button.
@@ -79,70 +76,52 @@ void Test_Edition_QSO::Modification_data() {
 void Test_Edition_QSO::Modification() {
     QFETCH(QString, entre_temps);
     QFETCH(QByteArray, fichier);
-    Plateforme_Test t;
-    Prepare_Log(t);
-    Main main(t.plateforme);
-    Demarre(main);
+    Poste poste(Log_ABC);
+    auto& [t, main] = poste;
     main.Liste_TORV->setCurrentRow(1);
     main.Modi_Saisie->click();
-    QCOMPARE(main.Mode_Aff->text(), QStringLiteral("Modification QSO"));
-    QCOMPARE(main.Ind_A->text(), QStringLiteral("F5BBB"));
-    QCOMPARE(main.Dpt_A->text(), QStringLiteral("56"));
-    QCOMPARE(main.Prenom_A->text(), QString());
-    QCOMPARE(main.Ref_A->text(), QStringLiteral("PB12"));
-    QCOMPARE(main.Date_A->text(), QStringLiteral("02/07/06"));
-    QCOMPARE(main.Heure_A->text(), QStringLiteral("10:00"));
-    QCOMPARE(main.Mode_A->currentText(), QStringLiteral("SSB"));
-    QCOMPARE(main.Bande_A->currentText(), QStringLiteral("14 Mhz"));
-    QCOMPARE(main.RSTE_A->text(), QStringLiteral("59"));
-    QCOMPARE(main.Rem_A->text(), QStringLiteral("P. Phare de Kerdonis"));
-    QVERIFY(main.QSL_A->isChecked());
+    const QString vert = " 1 " + Couleurs::Vert_Saisie.name(), jaune = " 0 " + Couleurs::Jaune.name();
+    QCOMPARE(Etat_Saisie(main),
+             QStringList({"Ind_A 'F5BBB'" + vert, "Prenom_A ''" + jaune, "Ref_A 'PB12'" + jaune,
+                          "Dpt_A '56'" + jaune, "Date_A '02/07/06'" + jaune, "Heure_A '10:00'" + jaune,
+                          "Mode_A 'SSB'" + jaune, "Bande_A '14 Mhz'" + jaune, "RST_A '59'" + jaune,
+                          "RSTE_A '59'" + jaune, "Rem_A 'P. Phare de Kerdonis'" + jaune, "QSL_A '1'" + jaune,
+                          "Valide_A 0", "Mode_Aff Modification QSO 1 0"}));
     QCOMPARE(Champ(main), main.Ind_A);
-    QCOMPARE(Couleurs::Couleur(main.Ind_A), Couleurs::Vert_Saisie);
-    QVERIFY(!main.Prenom_A->isEnabled());
-    if (entre_temps == "clic") {
+    if (entre_temps == "clic")
         main.Liste_TORV->setCurrentRow(2);
-    } else if (entre_temps.startsWith("suppression")) {
-        if (entre_temps == "suppression autre")
-            main.Liste_TORV->setCurrentRow(0);
+    if (entre_temps == "suppression autre")
+        main.Liste_TORV->setCurrentRow(0);
+    if (entre_temps.startsWith("suppression"))
         main.Annule_Saisie->click();
-    }
     main.Ind_A->setFocus();
     t.messages.textes.clear();
     Valide_La_Chaine(main, {{"RSTE_A", "57"}});
     // No already-contacted warning while modifying, only the question.
-    QCOMPARE(t.messages.textes, QStringList{"Voulez vous enregistrer ces données ?"});
+    QCOMPARE(t.messages.textes, QStringList{Question});
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), fichier);
-    QCOMPARE(main.Mode_Aff->text(), QStringLiteral("Saisie QSO"));
-    QVERIFY(!main.Mode_Modification);
     QCOMPARE(t.Reglage("Setup F5ABC", "Mode Utilise"), QStringLiteral("<absent>"));
     QCOMPARE(t.Reglage("Setup F5ABC", "bande Utilisee"), QStringLiteral("<absent>"));
     // The lists show the station's last choice again, not the QSO's.
-    QCOMPARE(main.Bande_A->currentText(), QStringLiteral("1.8 Mhz"));
+    QCOMPARE(Etat_Saisie(main), Etat_Vierge("1.8 Mhz"));
 }
 
 void Test_Edition_QSO::Insertion_data() {
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("heure");
     QTest::addColumn<int>("place");
-    QTest::newRow("avant tout") << "30/06/06"
-                                << "23:59" << 0;
-    QTest::newRow("meme moment: avant") << "02/07/06"
-                                        << "10:00" << 1;
-    QTest::newRow("minute suivante") << "02/07/06"
-                                     << "10:01" << 2;
-    QTest::newRow("apres tout") << "01/01/07"
-                                << "00:00" << 3;
+    QTest::newRow("avant tout") << "30/06/06" << QString("23:59") << 0;
+    QTest::newRow("meme moment: avant") << "02/07/06" << QString("10:00") << 1;
+    QTest::newRow("minute suivante") << "02/07/06" << QString("10:01") << 2;
+    QTest::newRow("apres tout") << "01/01/07" << QString("00:00") << 3;
 }
 
 void Test_Edition_QSO::Insertion() {
     QFETCH(QString, date);
     QFETCH(QString, heure);
     QFETCH(int, place);
-    Plateforme_Test t;
-    Prepare_Log(t);
-    Main main(t.plateforme);
-    Demarre(main);
+    Poste poste(Log_ABC);
+    auto& [t, main] = poste;
     // Begun as a new QSO, turned into an insertion half-way: what was typed stays.
     Saisit(main, "f5new");
     main.Ajout_QSO->click();
@@ -150,12 +129,9 @@ void Test_Edition_QSO::Insertion() {
     QCOMPARE(main.Ind_A->text(), QStringLiteral("F5NEW"));
     QCOMPARE(Champ(main), main.Ind_A);
     Valide_La_Chaine(main, {{"Ref_A", "PB1004"}, {"Date_A", date}, {"Heure_A", heure}});
-    QCOMPARE(t.messages.textes, QStringList({"PB1004 Phare deja contacté le 01/07/06",
-                                             "Voulez vous enregistrer ces données ?"}));
+    QCOMPARE(t.messages.textes, QStringList({"PB1004 Phare deja contacté le 01/07/06", Question}));
     Lignes attendu{A, B, C};
-    attendu.insert(place, Enregistrement::Compose({"F5NEW", "29", "", "PB1004", date, heure, "SSB", "1.8 Mhz",
-                                                   "59", "59", "P. Phare du Creac'h", ""})
-                              .toLatin1());
+    attendu.insert(place, Q("F5NEW", qPrintable(date), qPrintable(heure), "PB1004", "59", "", "1.8 Mhz"));
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Fichier(attendu));
     QVERIFY(!main.Mode_Insertion);
     QCOMPARE(main.Mode_Aff->text(), QStringLiteral("Saisie QSO"));
@@ -176,10 +152,8 @@ void Test_Edition_QSO::Suppression() {
     QFETCH(bool, oui);
     QFETCH(QByteArray, fichier);
     QFETCH(QStringList, debuts);
-    Plateforme_Test t;
-    Prepare_Log(t);
-    Main main(t.plateforme);
-    Demarre(main);
+    Poste poste(Log_ABC);
+    auto& [t, main] = poste;
     Saisit(main, "f5new");
     main.Liste_TORV->setCurrentRow(0);
     t.messages.reponses = {oui};
@@ -198,60 +172,46 @@ void Test_Edition_QSO::Suppression() {
 }
 
 void Test_Edition_QSO::Sans_Ligne_Choisie() {
-    Plateforme_Test t;
-    Prepare(t);
-    Main main(t.plateforme);
-    Demarre(main);
+    Poste poste;
+    auto& [t, main] = poste;
     main.Modi_Saisie->click();
     main.Annule_Saisie->click();
     QCOMPARE(t.messages.textes,
              QStringList({"Cliquez sur une ligne pour l'editer", "Cliquez sur une ligne pour l'effacerer"}));
-    QVERIFY(!main.Mode_Modification);
-    QCOMPARE(main.Mode_Aff->text(), QStringLiteral("Saisie QSO"));
+    QCOMPARE(Etat_Saisie(main), Etat_Vierge("1.8 Mhz"));
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), QByteArray("<absent>"));
 }
 
 void Test_Edition_QSO::Modes_data() {
     QTest::addColumn<QStringList>("boutons");
-    QTest::addColumn<QString>("libelle");
-    QTest::addColumn<bool>("modification");
-    QTest::addColumn<bool>("insertion");
-    QTest::newRow("depart") << QStringList() << "Saisie QSO" << false << false;
-    QTest::newRow("insertion") << QStringList{"Ajout_QSO"} << "Insertion QSO" << false << true;
-    QTest::newRow("modification") << QStringList{"Modi_Saisie"} << "Modification QSO" << true << false;
-    QTest::newRow("insertion puis modification")
-        << QStringList{"Ajout_QSO", "Modi_Saisie"} << "Modification QSO" << true << true;
-    QTest::newRow("modification puis insertion")
-        << QStringList{"Modi_Saisie", "Ajout_QSO"} << "Insertion QSO" << true << true;
-    QTest::newRow("effacement") << QStringList{"Ajout_QSO", "Modi_Saisie", "Efface_A"} << "Saisie QSO"
-                                << false << false;
-    QTest::newRow("suppression ne change rien")
-        << QStringList{"Ajout_QSO", "Annule_Saisie"} << "Insertion QSO" << false << true;
+    QTest::addColumn<QString>("libelle"); // with Mode_Modification and Mode_Insertion
+    const auto ligne = [](const char* nom, const QStringList& boutons, const char* libelle) {
+        QTest::newRow(nom) << boutons << QString(libelle);
+    };
+    ligne("depart", {}, "Saisie QSO 0 0");
+    ligne("insertion", {"Ajout_QSO"}, "Insertion QSO 0 1");
+    ligne("modification", {"Modi_Saisie"}, "Modification QSO 1 0");
+    ligne("insertion puis modification", {"Ajout_QSO", "Modi_Saisie"}, "Modification QSO 1 1");
+    ligne("modification puis insertion", {"Modi_Saisie", "Ajout_QSO"}, "Insertion QSO 1 1");
+    ligne("effacement", {"Ajout_QSO", "Modi_Saisie", "Efface_A"}, "Saisie QSO 0 0");
+    ligne("suppression ne change rien", {"Ajout_QSO", "Annule_Saisie"}, "Insertion QSO 0 1");
 }
 
 void Test_Edition_QSO::Modes() {
     QFETCH(QStringList, boutons);
     QFETCH(QString, libelle);
-    QFETCH(bool, modification);
-    QFETCH(bool, insertion);
-    Plateforme_Test t;
-    Prepare_Log(t);
-    Main main(t.plateforme);
-    Demarre(main);
+    Poste poste(Log_ABC);
+    auto& [t, main] = poste;
     t.messages.reponses = {false};
     for (const QString& bouton : boutons)
         main.findChild<QPushButton*>(bouton)->click();
-    QCOMPARE(main.Mode_Aff->text(), libelle);
-    QCOMPARE(main.Mode_Modification, modification);
-    QCOMPARE(main.Mode_Insertion, insertion);
+    QCOMPARE(Etat_Saisie(main).last(), "Mode_Aff " + libelle);
     QCOMPARE(Champ(main), main.Ind_A);
 }
 
 void Test_Edition_QSO::Effacement() {
-    Plateforme_Test t;
-    Prepare_Log(t);
-    Main main(t.plateforme);
-    Demarre(main);
+    Poste poste(Log_ABC);
+    auto& [t, main] = poste;
     const QString choisie = main.Ligne_Selectionnee;
     main.Ajout_QSO->click();
     Avance_Jusqu_A(main, "QSL_A");
@@ -261,15 +221,7 @@ void Test_Edition_QSO::Effacement() {
     main.Bande_A->setCurrentIndex(5);
     t.messages.textes.clear();
     main.Efface_A->click();
-    QStringList attendu;
-    const QString jaune = Couleurs::Jaune.name();
-    attendu << "Ind_A '' 1 " + Couleurs::Vert_Saisie.name() << "Prenom_A '' 0 " + jaune
-            << "Ref_A 'PB' 0 " + jaune << "Dpt_A '' 0 " + jaune << "Date_A '' 0 " + jaune
-            << "Heure_A '' 0 " + jaune << "Mode_A 'SSB' 0 " + jaune << "Bande_A '18 Mhz' 0 " + jaune
-            << "RST_A '59' 0 " + jaune << "RSTE_A '59' 0 " + jaune << "Rem_A '' 0 " + jaune
-            << "QSL_A '0' 0 " + jaune << "Valide_A 0"
-            << "Mode_Aff Saisie QSO 0 0";
-    QCOMPARE(Etat_Saisie(main), attendu);
+    QCOMPARE(Etat_Saisie(main), Etat_Vierge("18 Mhz"));
     QCOMPARE(Champ(main), main.Ind_A);
     // The list and the lists' choices stay as they were.
     QCOMPARE(main.Ligne_Selectionnee, choisie);
@@ -288,35 +240,26 @@ void Test_Edition_QSO::Reponse_Non() {
     Avance_Jusqu_A(main, "Bande_A");
     main.Bande_A->setCurrentIndex(7);
     Valide_La_Chaine(main, {}, "Bande_A");
-    QCOMPARE(t.messages.textes, QStringList{"Voulez vous enregistrer ces données ?"});
+    QCOMPARE(t.messages.textes, QStringList{Question});
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), QByteArray("<absent>"));
     QCOMPARE(t.Lit_Fichier("Liste_Prenom.txt"), QByteArray("<absent>"));
-    QCOMPARE(main.Mode_Aff->text(), QStringLiteral("Saisie QSO"));
-    QVERIFY(!main.Mode_Insertion);
-    QCOMPARE(main.Ind_A->text(), QString());
-    QVERIFY(!main.Valide_A->isEnabled());
     // The band saved when Enter was pressed in it comes back.
-    QCOMPARE(main.Bande_A->currentText(), QStringLiteral("24 Mhz"));
+    QCOMPARE(Etat_Saisie(main), Etat_Vierge("24 Mhz"));
 }
 
 void Test_Edition_QSO::Panne_Garde_La_Saisie_data() {
     QTest::addColumn<QString>("fichier");
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QByteArray>("log_final");
-    const QByteArray nouveau =
-        Enregistrement::Compose({"F5XYZ", "29", "LUC", "PB1004", "02/07/06", "12:00", "SSB", "14 Mhz", "59",
-                                 "59", "P. Phare du Creac'h", ""})
-            .toLatin1();
-    QTest::newRow("prenoms, saisie") << "Liste_Prenom.txt"
-                                     << "" << Fichier({A, B, C, nouveau});
-    QTest::newRow("log, saisie") << "F5ABC_TORV.log"
-                                 << "" << Fichier({A, B, C, nouveau});
-    QTest::newRow("log, insertion") << "F5ABC_TORV.log"
-                                    << "insertion" << Fichier({A, B, nouveau, C});
-    QTest::newRow("prenoms, modification") << "Liste_Prenom.txt"
-                                           << "modification" << Fichier({A, B, nouveau});
-    QTest::newRow("log, modification") << "F5ABC_TORV.log"
-                                       << "modification" << Fichier({A, B, nouveau});
+    const QByteArray nouveau = Q("F5XYZ", "02/07/06", "12:00", "PB1004", "59", "", "14 Mhz", "LUC");
+    QTest::newRow("prenoms, saisie") << "Liste_Prenom.txt" << QString() << Fichier({A, B, C, nouveau});
+    QTest::newRow("log, saisie") << "F5ABC_TORV.log" << QString() << Fichier({A, B, C, nouveau});
+    QTest::newRow("log, insertion") << "F5ABC_TORV.log" << QString("insertion")
+                                    << Fichier({A, B, nouveau, C});
+    QTest::newRow("prenoms, modification")
+        << "Liste_Prenom.txt" << QString("modification") << Fichier({A, B, nouveau});
+    QTest::newRow("log, modification")
+        << "F5ABC_TORV.log" << QString("modification") << Fichier({A, B, nouveau});
 }
 
 void Test_Edition_QSO::Panne_Garde_La_Saisie() {
@@ -324,7 +267,8 @@ void Test_Edition_QSO::Panne_Garde_La_Saisie() {
     QFETCH(QString, mode);
     QFETCH(QByteArray, log_final);
     Plateforme_Test t;
-    Prepare_Log(t);
+    Prepare(t);
+    t.Ecrit_Fichier("F5ABC_TORV.log", Log_ABC.first());
     Fichiers_Un_Defaillant disque;
     disque.cible = t.Chemin(fichier);
     Plateforme plateforme{t.messages, t.horloge, t.repertoire, *t.parametres, disque, t.imprimante};
@@ -352,7 +296,7 @@ void Test_Edition_QSO::Panne_Garde_La_Saisie() {
     t.messages.textes.clear();
     Entree(main);
     QCOMPARE(t.messages.textes.size(), 2);
-    QCOMPARE(t.messages.textes[0], QStringLiteral("Voulez vous enregistrer ces données ?"));
+    QCOMPARE(t.messages.textes[0], Question);
     QVERIFY2(t.messages.textes[1].startsWith(QStringLiteral("Impossible d'enregistrer le fichier %1 : ")
                                                  .arg(QDir::toNativeSeparators(disque.cible))),
              qPrintable(t.messages.textes[1]));
@@ -371,10 +315,8 @@ void Test_Edition_QSO::Panne_Garde_La_Saisie() {
 }
 
 void Test_Edition_QSO::Caractere_Colle_Apres_Controle() {
-    Plateforme_Test t;
-    Prepare(t);
-    Main main(t.plateforme);
-    Demarre(main);
+    Poste poste;
+    auto& [t, main] = poste;
     main.Mnu_Date_Man->trigger();
     Avance_Jusqu_A(main, "QSL_A");
     // Pasted into a field already passed, which is not checked again.

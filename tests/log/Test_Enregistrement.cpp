@@ -1,5 +1,4 @@
-#include "Test_Enregistrement.h"
-
+#include "Tests_Log.h"
 #include "log/Enregistrement.h"
 
 #include <QTest>
@@ -58,38 +57,23 @@ void Test_Enregistrement::Compose() {
     QCOMPARE(Enregistrement::Colonnes(compose, Champ::Date), valeurs[4]);
 }
 
+// The numbered line of the main list, and the record read back from it.
 void Test_Enregistrement::Ligne_Liste_data() {
     QTest::addColumn<int>("numero");
     QTest::addColumn<QString>("debut");
-    QTest::newRow("1") << 1 << "    1  F5ABC       ";
-    QTest::newRow("42") << 42 << "   42  F5ABC       ";
-    QTest::newRow("9999") << 9999 << " 9999  F5ABC       ";
-    QTest::newRow("10000") << 10000 << " 10000  F5ABC       ";
+    for (const char* debut : {"    1", "   42", " 9999", " 10000", " 123456"})
+        QTest::newRow(debut) << QString::fromLatin1(debut).toInt() << QString::fromLatin1(debut);
 }
 
 void Test_Enregistrement::Ligne_Liste() {
     QFETCH(int, numero);
     QFETCH(QString, debut);
-    const QString ligne = Enregistrement::Ligne_Liste(QSO, numero);
-    const QString reste = QStringLiteral("  29   JEAN            PB1004  14/07/06  10:05  SSB  14 Mhz   59   "
-                                         "59  P. Phare du Creac'h             *");
-    QCOMPARE(ligne, debut + reste);
-    if (numero <= 9999)
-        QCOMPARE(ligne.size(), 123);
-}
-
-void Test_Enregistrement::Retour_De_La_Ligne_Liste_data() {
-    QTest::addColumn<int>("numero");
-    QTest::newRow("1") << 1;
-    QTest::newRow("9999") << 9999;
-    QTest::newRow("10000") << 10000;
-    QTest::newRow("123456") << 123456;
-}
-
-void Test_Enregistrement::Retour_De_La_Ligne_Liste() {
-    QFETCH(int, numero);
-    const QString indicatif_chiffre = QStringLiteral("9A1ABC") + QSO.mid(6);
-    for (const QString& enregistrement : {QSO, indicatif_chiffre}) {
+    const QString reste =
+        QStringLiteral("  F5ABC         29   JEAN            PB1004  14/07/06  10:05  SSB  14 Mhz   "
+                       "59   59  P. Phare du Creac'h             *");
+    QCOMPARE(Enregistrement::Ligne_Liste(QSO, numero), debut + reste);
+    // A callsign starting with a digit is not taken for part of the number.
+    for (const QString& enregistrement : {QSO, QStringLiteral("9A1ABC") + QSO.mid(6)}) {
         const QString ligne = Enregistrement::Ligne_Liste(enregistrement, numero);
         QCOMPARE(Enregistrement::De_Ligne_Liste(ligne), enregistrement);
         QCOMPARE(Enregistrement::Colonnes_Ligne_Liste(ligne, Champ::Reference), QStringLiteral("PB1004"));
