@@ -1,5 +1,4 @@
-#include "Test_Recherche_Fenetre.h"
-
+#include "Tests_Search.h"
 #include "app/Couleurs.h"
 #include "app/Main.h"
 #include "log/Enregistrement.h"
@@ -80,7 +79,9 @@ void Test_Recherche_Fenetre::Ouverture() {
     QCOMPARE(r->objectName(), QStringLiteral("Recherche_Indicatif"));
     QCOMPARE(r->windowTitle(), QStringLiteral("Rechercher un QSO"));
     QCOMPARE(r->Label3->text(), QStringLiteral("Rechercher un QSO par ..."));
-    QCOMPARE(r->Label13->text(), Recherche::Entete);
+    QCOMPARE(
+        r->Label13->text(),
+        QStringLiteral("   N°   Indicatif          Dpt      Date    N° TORV                Nom du Phare"));
     QCOMPARE(r->Label10->text(), QStringLiteral("QSL"));
     QCOMPARE(r->Command1->text(), QStringLiteral("Quitter"));
     const QStringList options{"Station", "Date", "Dpt"};
@@ -113,54 +114,36 @@ void Test_Recherche_Fenetre::Recherche_Au_Clavier_data() {
     QTest::addColumn<QList<int>>("trouves");
     QTest::addColumn<QStringList>("apres");
     const QStringList vides{"", "", ""};
-    const QString aucun = QStringLiteral("Pas de QSO trouvé");
-    QTest::newRow("f5 en minuscules") << vides << 0 << "Indica"
-                                      << "f5" << QStringList{} << QList<int>{1, 3, 5} << vides;
-    QTest::newRow("indicatif de 13") << vides << 1 << "Indica"
-                                     << "F5ABCDEFGHIJK"
-                                     << QStringList{"12 caracteres maxi pour l'indicatif", aucun}
-                                     << QList<int>{} << vides;
-    QTest::newRow("indicatif vide") << vides << 1 << "Indica"
-                                    << "" << QStringList{"Entrez un indicatif"} << QList<int>{} << vides;
-    QTest::newRow("date") << vides << 2 << "Data"
-                          << "14/07/06" << QStringList{} << QList<int>{1, 3, 4} << vides;
-    QTest::newRow("14/7/06") << vides << 2 << "Data"
-                             << "14/7/06" << QStringList{"Le format de la date doit etre JJ/MM/AA"}
-                             << QList<int>{} << QStringList{"", "14/7/06", ""};
-    QTest::newRow("date vide") << vides << 2 << "Data"
-                               << "" << QStringList{"Le format de la date doit etre JJ/MM/AA"} << QList<int>{}
-                               << vides;
-    QTest::newRow("14/07/2006") << vides << 2 << "Data"
-                                << "14/07/2006" << QStringList{"8 caracteres maxi pour la Date"}
-                                << QList<int>{} << QStringList{"", "14/07/2006", ""};
-    QTest::newRow("date sans majuscules") << vides << 2 << "Data"
-                                          << "ab" << QStringList{"Le format de la date doit etre JJ/MM/AA"}
-                                          << QList<int>{} << QStringList{"", "ab", ""};
-    QTest::newRow("departement 29") << vides << 3 << "Depa"
-                                    << "29" << QStringList{} << QList<int>{1, 3} << vides;
-    QTest::newRow("departement 2a") << vides << 3 << "Depa"
-                                    << "2a" << QStringList{} << QList<int>{5} << vides;
-    QTest::newRow("departement 5") << vides << 3 << "Depa"
-                                   << "5" << QStringList{aucun} << QList<int>{} << vides;
-    QTest::newRow("departement de 3") << vides << 3 << "Depa"
-                                      << "29x" << QStringList{"2 caracteres maxi pour le Canton"}
-                                      << QList<int>{} << QStringList{"", "", "29X"};
-    QTest::newRow("departement vide") << vides << 3 << "Depa"
-                                      << "" << QStringList{"Entrez un Canton"} << QList<int>{} << vides;
+    const auto ligne = [&vides](const char* nom, int option, const char* boite, const char* tape,
+                                const QStringList& messages, const QList<int>& trouves,
+                                QStringList apres = {}, const QStringList& avant = {}) {
+        QTest::newRow(nom) << (avant.isEmpty() ? vides : avant) << option << QString(boite) << QString(tape)
+                           << messages << trouves << (apres.isEmpty() ? vides : apres);
+    };
+    // Each check is met in full in Test_Recherche: these show what the window does with its outcome.
+    const QString aucun = QStringLiteral("Pas de QSO trouvé"),
+                  format = "Le format de la date doit etre JJ/MM/AA";
+    ligne("f5 en minuscules", 0, "Indica", "f5", {}, {1, 3, 5});
+    ligne("indicatif de 13", 1, "Indica", "F5ABCDEFGHIJK", {"12 caracteres maxi pour l'indicatif", aucun},
+          {});
+    ligne("indicatif vide", 1, "Indica", "", {"Entrez un indicatif"}, {});
+    ligne("date", 2, "Data", "14/07/06", {}, {1, 3, 4});
+    ligne("14/7/06", 2, "Data", "14/7/06", {format}, {}, {"", "14/7/06", ""});
+    ligne("14/07/2006", 2, "Data", "14/07/2006", {"8 caracteres maxi pour la Date"}, {},
+          {"", "14/07/2006", ""});
+    ligne("date sans majuscules", 2, "Data", "ab", {format}, {}, {"", "ab", ""});
+    ligne("departement 2a", 3, "Depa", "2a", {}, {5});
+    ligne("departement 5", 3, "Depa", "5", {aucun}, {});
+    ligne("departement de 3", 3, "Depa", "29x", {"2 caracteres maxi pour le Canton"}, {}, {"", "", "29X"});
+    ligne("departement vide", 3, "Depa", "", {"Entrez un Canton"}, {});
     // Enter in another box than the selected option's runs the selected option's search.
-    QTest::newRow("Station choisie, Entree dans Data")
-        << QStringList{"F6", "", "29"} << 0 << "Data"
-        << "14/07/06" << QStringList{} << QList<int>{2} << vides;
-    QTest::newRow("Station choisie vide, Entree dans Data")
-        << QStringList{"", "", "29"} << 0 << "Data"
-        << "14/07/06" << QStringList{"Entrez un indicatif"} << QList<int>{}
-        << QStringList{"", "14/07/06", "29"};
-    QTest::newRow("Date choisie vide, Entree dans Depa")
-        << QStringList{"F5", "", ""} << 2 << "Depa"
-        << "29" << QStringList{"Entrez une date"} << QList<int>{} << QStringList{"F5", "", "29"};
-    QTest::newRow("Dpt choisi vide, Entree dans Indica")
-        << QStringList{"", "14/07/06", ""} << 3 << "Indica"
-        << "F5" << QStringList{"Entrez un departement"} << QList<int>{} << QStringList{"F5", "14/07/06", ""};
+    ligne("Station choisie, Entree dans Data", 0, "Data", "14/07/06", {}, {2}, {}, {"F6", "", "29"});
+    ligne("Station choisie vide, Entree dans Data", 0, "Data", "14/07/06", {"Entrez un indicatif"}, {},
+          {"", "14/07/06", "29"}, {"", "", "29"});
+    ligne("Date choisie vide, Entree dans Depa", 2, "Depa", "29", {"Entrez une date"}, {}, {"F5", "", "29"},
+          {"F5", "", ""});
+    ligne("Dpt choisi vide, Entree dans Indica", 3, "Indica", "F5", {"Entrez un departement"}, {},
+          {"F5", "14/07/06", ""}, {"", "14/07/06", ""});
 }
 
 void Test_Recherche_Fenetre::Recherche_Au_Clavier() {
@@ -190,12 +173,9 @@ void Test_Recherche_Fenetre::Log_Vide_data() {
     QTest::addColumn<int>("option");
     QTest::addColumn<QString>("boite");
     QTest::addColumn<QString>("tape");
-    QTest::newRow("Station") << 1 << "Indica"
-                             << "F5";
-    QTest::newRow("Station choisie vide") << 0 << "Data"
-                                          << "14/07/06";
-    QTest::newRow("Dpt choisi vide") << 3 << "Indica"
-                                     << "F5";
+    QTest::newRow("Station") << 1 << "Indica" << QString("F5");
+    QTest::newRow("Station choisie vide") << 0 << "Data" << QString("14/07/06");
+    QTest::newRow("Dpt choisi vide") << 3 << "Indica" << QString("F5");
 }
 
 // Without a line to look at, the empty criterion is never noticed.

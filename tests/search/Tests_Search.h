@@ -2,6 +2,18 @@
 
 #include <QObject>
 
+class Test_Recherche : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Controles_data();
+    void Controles();
+    void Ligne_Resultat_data();
+    void Ligne_Resultat();
+    void Cherche_data();
+    void Cherche();
+};
+
 class Test_Recherche_Fenetre : public QObject {
     Q_OBJECT
 
