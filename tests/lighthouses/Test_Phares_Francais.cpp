@@ -1,5 +1,4 @@
-#include "Test_Phares_Francais.h"
-
+#include "Tests_Lighthouses.h"
 #include "app/Couleurs.h"
 #include "app/Main.h"
 #include "lighthouses/Phares_Francais.h"

@@ -1,5 +1,4 @@
-#include "Test_Reference_Phare.h"
-
+#include "Tests_Lighthouses.h"
 #include "app/Couleurs.h"
 #include "log/Clavier.h"
 #include "log/Enregistrement.h"
@@ -17,46 +16,26 @@ void Test_Reference_Phare::Recherche_data() {
     QTest::addColumn<QString>("departement");
     QTest::addColumn<QString>("nom");
     QTest::addColumn<bool>("message");
+    const auto ligne = [](const char* cas, const QByteArray& fichier, const char* tape, const char* reference,
+                          const char* departement, const char* nom, bool message = false) {
+        QTest::newRow(cas) << fichier << QString(tape) << QString(reference) << QString(departement)
+                           << QString::fromUtf8(nom) << message;
+    };
     const QByteArray liste = Clavier::Liste_Phare;
-    QTest::newRow("trouve") << liste << "1004"
-                            << "PB1004"
-                            << "29"
-                            << "P. Phare du Creac'h" << false;
-    QTest::newRow("PB0012 trouve 0012, departement sans blancs") << liste << "0012"
-                                                                 << "PB0012"
-                                                                 << "56"
-                                                                 << "P. Phare de Kerdonis" << false;
-    QTest::newRow("pb12 tape en minuscules") << liste << "!pb12"
-                                             << "PB12"
-                                             << "56"
-                                             << "P. Phare de Kerdonis" << false;
-    QTest::newRow("absent de la liste") << liste << "9999"
-                                        << "PB9999"
-                                        << ""
-                                        << "P. " << false;
-    QTest::newRow("prefixe efface: valeur 0") << liste + "Phare sans numero\r\n\r\n\r\n22\r\n\r\n"
-                                              << "!"
-                                              << ""
-                                              << "22"
-                                              << "P. Phare sans numero" << false;
-    QTest::newRow("doubles: le dernier") << liste + "Phare du Creac'h bis\r\n01004\r\n\r\n2B\r\n\r\n"
-                                         << "1004"
-                                         << "PB1004"
-                                         << "2B"
-                                         << "P. Phare du Creac'h bis" << false;
-    QTest::newRow("dernier phare incomplet") << liste + "Phare coupe\r\n2000\r\n\r\n22\r\n"
-                                             << "2000"
-                                             << "PB2000"
-                                             << ""
-                                             << "P. " << false;
-    QTest::newRow("accents windows-1252")
-        << QByteArray("Phare de K\xe9r\xe9on\r\n1005\r\n\r\n29\r\n\r\n") << "1005"
-        << "PB1005"
-        << "29" << QString::fromUtf8("P. Phare de Kéréon") << false;
-    QTest::newRow("fichier absent") << QByteArray("<absent>") << "1004"
-                                    << "PB1004"
-                                    << ""
-                                    << "P. " << true;
+    ligne("trouve", liste, "1004", "PB1004", "29", "P. Phare du Creac'h");
+    ligne("PB0012 trouve 0012, departement sans blancs", liste, "0012", "PB0012", "56",
+          "P. Phare de Kerdonis");
+    ligne("pb12 tape en minuscules", liste, "!pb12", "PB12", "56", "P. Phare de Kerdonis");
+    ligne("absent de la liste", liste, "9999", "PB9999", "", "P. ");
+    ligne("prefixe efface: valeur 0", liste + "Phare sans numero\r\n\r\n\r\n22\r\n\r\n", "!", "", "22",
+          "P. Phare sans numero");
+    ligne("doubles: le dernier", liste + "Phare du Creac'h bis\r\n01004\r\n\r\n2B\r\n\r\n", "1004", "PB1004",
+          "2B", "P. Phare du Creac'h bis");
+    ligne("dernier phare incomplet", liste + "Phare coupe\r\n2000\r\n\r\n22\r\n", "2000", "PB2000", "",
+          "P. ");
+    ligne("accents windows-1252", "Phare de K\xe9r\xe9on\r\n1005\r\n\r\n29\r\n\r\n", "1005", "PB1005", "29",
+          "P. Phare de Kéréon");
+    ligne("fichier absent", "<absent>", "1004", "PB1004", "", "P. ", true);
 }
 
 void Test_Reference_Phare::Recherche() {
@@ -66,14 +45,13 @@ void Test_Reference_Phare::Recherche() {
     QFETCH(QString, departement);
     QFETCH(QString, nom);
     QFETCH(bool, message);
-    Plateforme_Test t;
-    Prepare(t);
+    Poste poste;
+    auto& [t, main] = poste;
+    // Read when the reference is entered.
     if (fichier == "<absent>")
         QVERIFY(QFile::remove(t.Chemin("Liste_Phare.txt")));
     else
         t.Ecrit_Fichier("Liste_Phare.txt", fichier);
-    Main main(t.plateforme);
-    Demarre(main);
     Avance_Jusqu_A(main, "Ref_A");
     QCOMPARE(main.Ref_A->cursorPosition(), 2);
     if (tape.startsWith('!'))
@@ -103,36 +81,26 @@ void Test_Reference_Phare::Deja_Contacte_data() {
     QTest::addColumn<QString>("reference");
     QTest::addColumn<QStringList>("messages"); // after Enter pressed twice in the field
     const QString deja = "PB1004 Phare deja contacté le 14/07/14";
-    QTest::newRow("nouveau QSO") << ""
-                                 << "PB1004" << QStringList{deja, deja};
-    QTest::newRow("insertion") << "insertion"
-                               << "PB1004" << QStringList{deja, deja};
-    QTest::newRow("modification") << "modification"
-                                  << "PB1004" << QStringList();
-    QTest::newRow("jamais contacte") << ""
-                                     << "PB12" << QStringList();
+    QTest::newRow("nouveau QSO") << QString() << "PB1004" << QStringList{deja, deja};
+    QTest::newRow("insertion") << "insertion" << QString("PB1004") << QStringList{deja, deja};
+    QTest::newRow("modification") << "modification" << QString("PB1004") << QStringList();
+    QTest::newRow("jamais contacte") << QString() << "PB12" << QStringList();
     // The log is searched for the reference as typed.
-    QTest::newRow("ecrit autrement") << ""
-                                     << "PB01004"
-                                     << QStringList{"6 caracteres maxi pour la reference ex: PB1004",
-                                                    "6 caracteres maxi pour la reference ex: PB1004"};
+    const QString trop_long = "6 caracteres maxi pour la reference ex: PB1004";
+    QTest::newRow("ecrit autrement") << QString() << "PB01004" << QStringList{trop_long, trop_long};
 }
 
 void Test_Reference_Phare::Deja_Contacte() {
     QFETCH(QString, mode);
     QFETCH(QString, reference);
     QFETCH(QStringList, messages);
-    Plateforme_Test t;
-    Prepare(t);
-    auto qso = [](const char* indicatif, const char* date) {
+    const auto qso = [](const char* indicatif, const char* date) {
         return Enregistrement::Compose(
                    {indicatif, "29", "", "PB1004", date, "10:00", "SSB", "14 Mhz", "59", "59", "", ""})
-                   .toLatin1() +
-               "\r\n";
+            .toLatin1();
     };
-    t.Ecrit_Fichier("F5ABC_TORV.log", qso("F5AAA", "14/07/14") + qso("F5BBB", "01/01/06"));
-    Main main(t.plateforme);
-    Demarre(main);
+    Poste poste({{"F5ABC_TORV.log", Fichier({qso("F5AAA", "14/07/14"), qso("F5BBB", "01/01/06")})}});
+    auto& [t, main] = poste;
     if (mode == "modification")
         main.Modi_Saisie->click();
     if (mode == "insertion")
