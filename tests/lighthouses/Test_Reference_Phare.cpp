@@ -1,11 +1,8 @@
 #include "Tests_Lighthouses.h"
-#include "app/Couleurs.h"
 #include "log/Clavier.h"
 #include "log/Enregistrement.h"
 
 #include <QDir>
-#include <QPushButton>
-#include <QTest>
 
 using namespace Clavier;
 

@@ -1,18 +1,11 @@
 #include "Clavier.h"
 #include "Tests_Log.h"
-#include "app/Couleurs.h"
 #include "log/Enregistrement.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QSaveFile>
-#include <QTest>
 
 using namespace Clavier;
 using Lignes = QList<QByteArray>;

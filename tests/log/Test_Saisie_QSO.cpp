@@ -1,16 +1,9 @@
 #include "Clavier.h"
 #include "Tests_Log.h"
-#include "app/Couleurs.h"
 #include "app/Textes.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QTest>
 
 using namespace Clavier;
 
