@@ -13,36 +13,33 @@ namespace {
 const QString QSO = QStringLiteral("F5ABC        29   JEAN            PB100414/07/06 10:05 SSB 14 Mhz  59  "
                                    "59  P. Phare du Creac'h            *");
 
+// The values of a record, separated by '|'.
+Valeurs Champs(const QString& texte) {
+    const QStringList liste = texte.split(QLatin1Char('|'));
+    Valeurs valeurs;
+    for (int i = 0; i < Enregistrement::Nombre_Champs; ++i)
+        valeurs[i] = liste.value(i);
+    return valeurs;
+}
+
 } // namespace
 
 void Test_Enregistrement::Compose_data() {
     QTest::addColumn<Valeurs>("valeurs");
     QTest::addColumn<QString>("enregistrement");
-    QTest::newRow("ordinaire") << Valeurs{"F5ABC",
-                                          "29",
-                                          "JEAN",
-                                          "PB1004",
-                                          "14/07/06",
-                                          "10:05",
-                                          "SSB",
-                                          "14 Mhz",
-                                          "59",
-                                          "59",
-                                          "P. Phare du Creac'h",
-                                          "*"}
-                               << QSO;
+    QTest::newRow("ordinaire")
+        << Champs("F5ABC|29|JEAN|PB1004|14/07/06|10:05|SSB|14 Mhz|59|59|P. Phare du Creac'h|*") << QSO;
     QTest::newRow("12 caracteres, reference de 6 suivie de la date")
-        << Valeurs{"DL1ABCDEFGHI", "2A",      "",    "PB0012", "31/12/99", "23:59",
-                   "CW",           "432 Mhz", "5NN", "599",    "",         " "}
+        << Champs("DL1ABCDEFGHI|2A||PB0012|31/12/99|23:59|CW|432 Mhz|5NN|599|| ")
         << QString("DL1ABCDEFGHI 2A                   PB001231/12/99 23:59 CW  432 Mhz 5NN 599 " +
                    QString(30, ' ') + "  ");
     QTest::newRow("departement d'un caractere, reference courte")
-        << Valeurs{"F1A", "9", "ÉLODIE", "PB1", "01/01/00", "00:00", "FM", "1.8 Mhz", "5", "5", "Île", " "}
+        << Champs("F1A|9|ÉLODIE|PB1|01/01/00|00:00|FM|1.8 Mhz|5|5|Île| ")
         << QString("F1A          9    ÉLODIE          PB1   01/01/00 00:00 FM  1.8 Mhz 5   5   Île" +
                    QString(27, ' ') + "  ");
     QTest::newRow("valeurs trop longues coupees")
-        << Valeurs{"ABCDEFGHIJKLMN", "123456",   "X",    "PB123456", "01/01/00",       "00:00",
-                   "SSTV",           "1296 Mhz", "5999", "5999",     QString(31, 'N'), "*"}
+        << Champs("ABCDEFGHIJKLMN|123456|X|PB123456|01/01/00|00:00|SSTV|1296 Mhz|5999|5999|" +
+                  QString(31, 'N') + "|*")
         << QString("ABCDEFGHIJKL 1234 X               PB123401/01/00 00:00 SST 1296 Mh 599 599 " +
                    QString(30, 'N') + " *");
 }

@@ -113,12 +113,14 @@ void Test_Recherche_Fenetre::Recherche_Au_Clavier_data() {
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QList<int>>("trouves");
     QTest::addColumn<QStringList>("apres");
+    QTest::addColumn<bool>("log_vide");
     const QStringList vides{"", "", ""};
     const auto ligne = [&vides](const char* nom, int option, const char* boite, const char* tape,
                                 const QStringList& messages, const QList<int>& trouves,
-                                QStringList apres = {}, const QStringList& avant = {}) {
+                                const QStringList& apres = {}, const QStringList& avant = {},
+                                bool log_vide = false) {
         QTest::newRow(nom) << (avant.isEmpty() ? vides : avant) << option << QString(boite) << QString(tape)
-                           << messages << trouves << (apres.isEmpty() ? vides : apres);
+                           << messages << trouves << (apres.isEmpty() ? vides : apres) << log_vide;
     };
     // Each check is met in full in Test_Recherche: these show what the window does with its outcome.
     const QString aucun = QStringLiteral("Pas de QSO trouvé"),
@@ -144,6 +146,10 @@ void Test_Recherche_Fenetre::Recherche_Au_Clavier_data() {
           {"F5", "", ""});
     ligne("Dpt choisi vide, Entree dans Indica", 3, "Indica", "F5", {"Entrez un departement"}, {},
           {"F5", "14/07/06", ""}, {"", "14/07/06", ""});
+    // Without a line to look at, the empty criterion is never noticed.
+    ligne("log vide", 1, "Indica", "F5", {aucun}, {}, {}, {}, true);
+    ligne("log vide, Station choisie vide", 0, "Data", "14/07/06", {aucun}, {}, {}, {}, true);
+    ligne("log vide, Dpt choisi vide", 3, "Indica", "F5", {aucun}, {}, {}, {}, true);
 }
 
 void Test_Recherche_Fenetre::Recherche_Au_Clavier() {
@@ -154,7 +160,8 @@ void Test_Recherche_Fenetre::Recherche_Au_Clavier() {
     QFETCH(QStringList, messages);
     QFETCH(QList<int>, trouves);
     QFETCH(QStringList, apres);
-    Banc banc(Log_Test);
+    QFETCH(bool, log_vide);
+    Banc banc(log_vide ? QStringList() : Log_Test);
     Recherche_Indicatif* r = banc.recherche;
     r->Indica->setText(avant[0]);
     r->Data->setText(avant[1]);
@@ -167,30 +174,6 @@ void Test_Recherche_Fenetre::Recherche_Au_Clavier() {
     QCOMPARE(banc.t.messages.textes, messages);
     QCOMPARE(banc.Lignes_Affichees(), banc.Resultats(trouves));
     QCOMPARE(banc.Textes_Des_Boites(), apres);
-}
-
-void Test_Recherche_Fenetre::Log_Vide_data() {
-    QTest::addColumn<int>("option");
-    QTest::addColumn<QString>("boite");
-    QTest::addColumn<QString>("tape");
-    QTest::newRow("Station") << 1 << "Indica" << QString("F5");
-    QTest::newRow("Station choisie vide") << 0 << "Data" << QString("14/07/06");
-    QTest::newRow("Dpt choisi vide") << 3 << "Indica" << QString("F5");
-}
-
-// Without a line to look at, the empty criterion is never noticed.
-void Test_Recherche_Fenetre::Log_Vide() {
-    QFETCH(int, option);
-    QFETCH(QString, boite);
-    QFETCH(QString, tape);
-    Banc banc({});
-    if (option > 0)
-        QTest::mouseClick(banc.recherche->Option1[option - 1], Qt::LeftButton);
-    QTest::keyClicks(banc.Boite(boite), tape);
-    QTest::keyClick(banc.Boite(boite), Qt::Key_Return);
-    QCOMPARE(banc.t.messages.textes, QStringList{QStringLiteral("Pas de QSO trouvé")});
-    QCOMPARE(banc.recherche->QSO_Effectues->count(), 0);
-    QCOMPARE(banc.Textes_Des_Boites(), (QStringList{"", "", ""}));
 }
 
 void Test_Recherche_Fenetre::Clics_Sur_Les_Options() {
