@@ -23,7 +23,6 @@ private slots:
     void Premiere_Date_Reference();
     void Reecriture_Par_La_Fenetre_data();
     void Reecriture_Par_La_Fenetre();
-    void Panne_Au_Milieu_data();
     void Panne_Au_Milieu();
     void Suppression_Du_Dernier_QSO();
     void Ligne_Illisible_Gardee();
@@ -51,7 +50,6 @@ private slots:
     void Memorise();
     void Par_La_Fenetre_data();
     void Par_La_Fenetre();
-    void Panne_Ecriture_data();
     void Panne_Ecriture();
     void Fichier_Illisible();
 };
