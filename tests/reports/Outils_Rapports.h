@@ -2,6 +2,7 @@
 
 #include "app/Fichier_Texte.h"
 #include "log/Enregistrement.h"
+#include "reports/Rapports.h"
 #include "support/Doubles.h"
 
 #include <QByteArray>
@@ -44,6 +45,44 @@ inline void Prepare_Station(Plateforme_Test& t, const Lignes& log) {
     t.Ecrit_Fichier("F5ABC_TORV.log", Fichier(log));
     t.horloge.utc = QDateTime(QDate(2026, 12, 6), QTime(0, 30), Qt::UTC);
     t.horloge.locale = QDateTime(QDate(2026, 12, 5), QTime(23, 30));
+}
+
+// A report of numbered lines as laid out on its medium: on paper the lines move four columns to the
+// right and the credit one line further down.
+inline QStringList Cadre(Rapports::Support support, const QString& titre, const QString& entete,
+                         const QStringList& corps, const QString& credit) {
+    const bool papier = support == Rapports::Support::Papier;
+    QStringList lignes{titre, "", entete, ""};
+    for (qsizetype i = 0; i < corps.size(); ++i)
+        lignes << Blancs(papier ? 4 : 0) + QString::number(i + 1).rightJustified(5) + ' ' + corps[i];
+    return lignes + (papier ? QStringList{"", "", credit} : QStringList{"", credit});
+}
+
+// The contacted-lighthouses report of this station on 5 December 2026.
+inline QStringList Rapport(Rapports::Support support, const QString& indicatif, const Lignes& log,
+                           const QString& credit) {
+    const QString titre = QStringLiteral("Phares contactés au 05/12/2026");
+    if (support == Rapports::Support::Papier)
+        return Cadre(support, Blancs(31) + indicatif + "  " + titre,
+                     "       N° Indicatif    Dpt     Prenom        Ref    Date    QTR  Mode  QRG  RSTR RSTE  "
+                     "Mom du Phare           QSL",
+                     Fichier_Texte::Decode_Lignes(log), credit);
+    return Cadre(support, Blancs(20) + indicatif + ' ' + titre,
+                 "   N° Indicatif    Dpt     Prenom        Ref    Date    QTR  Mode  QRG  RSTR RSTE       "
+                 "Mom du Phare           QSL",
+                 Fichier_Texte::Decode_Lignes(log), credit);
+}
+
+// The report of the alphanumeric list of this station on 5 December 2026.
+inline QStringList Liste(Rapports::Support support, const QString& indicatif, const QStringList& lignes,
+                         const QString& credit) {
+    const bool papier = support == Rapports::Support::Papier;
+    return Cadre(support,
+                 Blancs(papier ? 8 : 4) + indicatif +
+                     " Liste alphanumerique des Phares contactés au 05/12/2026",
+                 papier ? "        N°  Ref         Nom du Phare                Date   Indicatif     QSL"
+                        : "   N°   Ref        Nom du Phare                 Date   Indicatif    QSL",
+                 lignes, credit);
 }
 
 } // namespace Outils_Rapports

@@ -2,7 +2,6 @@
 
 #include "Outils_Rapports.h"
 #include "app/Horloge.h"
-#include "reports/Rapports.h"
 #include "reports/Score.h"
 
 #include <QTest>
@@ -21,6 +20,18 @@ const QString Credit = QStringLiteral("CREDIT");
 const QString PB0045 = QStringLiteral(" PB0045  Phare B                         03/03/06  F6AAA          ");
 const QString PB1004 = QStringLiteral(" PB1004  P. Ar-Men                       14/07/14  F5XYZ         *");
 const QString PB123 = QStringLiteral(" PB123   Phare A                         01/01/06  F5ZZZ          ");
+
+const QByteArray Courte = "F5XYZ        29   JEAN            PB1004";
+
+// Each report on both media, from no line and from three.
+template <typename Corps> void Deux_Supports(const Corps& corps) {
+    QTest::addColumn<Support>("support");
+    QTest::addColumn<Corps>("corps");
+    for (const auto& [nom, support] : {std::pair{"fichier", Support::Fichier}, {"papier", Support::Papier}}) {
+        QTest::addRow("%s, vide", nom) << support << Corps{};
+        QTest::addRow("%s, trois lignes", nom) << support << corps;
+    }
+}
 
 } // namespace
 
@@ -43,77 +54,39 @@ void Test_Rapports::Noms_De_Fichier_data() {
     QTest::addColumn<QDateTime>("utc");
     QTest::addColumn<QDateTime>("locale");
     QTest::addColumn<QString>("suffixe");
-    QTest::addColumn<QString>("rapport");
-    QTest::addColumn<QString>("liste");
     QTest::newRow("5 decembre 2026") << QDateTime(QDate(2026, 12, 5), QTime(9, 0), Qt::UTC)
-                                     << QDateTime(QDate(2026, 12, 5), QTime(10, 0)) << "_05_12_26"
-                                     << "Phares_Contacte_F5XYZ_05_12_26.txt"
-                                     << "F5XYZ_Liste_alaphanumerique_Phares_05_12_26.txt";
+                                     << QDateTime(QDate(2026, 12, 5), QTime(10, 0)) << "_05_12_26";
     QTest::newRow("jour local, pas UTC") << QDateTime(QDate(2026, 12, 31), QTime(23, 30), Qt::UTC)
-                                         << QDateTime(QDate(2027, 1, 1), QTime(0, 30)) << "_01_01_27"
-                                         << "Phares_Contacte_F5XYZ_01_01_27.txt"
-                                         << "F5XYZ_Liste_alaphanumerique_Phares_01_01_27.txt";
+                                         << QDateTime(QDate(2027, 1, 1), QTime(0, 30)) << "_01_01_27";
     QTest::newRow("an 2000") << QDateTime(QDate(2000, 2, 29), QTime(12, 0), Qt::UTC)
-                             << QDateTime(QDate(2000, 2, 29), QTime(13, 0)) << "_29_02_00"
-                             << "Phares_Contacte_F5XYZ_29_02_00.txt"
-                             << "F5XYZ_Liste_alaphanumerique_Phares_29_02_00.txt";
+                             << QDateTime(QDate(2000, 2, 29), QTime(13, 0)) << "_29_02_00";
 }
 
 void Test_Rapports::Noms_De_Fichier() {
     QFETCH(QDateTime, utc);
     QFETCH(QDateTime, locale);
     QFETCH(QString, suffixe);
-    QFETCH(QString, rapport);
-    QFETCH(QString, liste);
     Horloge_Test horloge;
     horloge.utc = utc;
     horloge.locale = locale;
     QCOMPARE(Sous_Programmes::Suffixe_Date(horloge), suffixe);
     const QDate jour = Sous_Programmes::Date_Du_Jour(horloge);
-    QCOMPARE(Rapports::Nom_Phares_Contactes("F5XYZ", jour), rapport);
-    QCOMPARE(Rapports::Nom_Liste_Alphabetique("F5XYZ", jour), liste);
+    QCOMPARE(Rapports::Nom_Phares_Contactes("F5XYZ", jour), "Phares_Contacte_F5XYZ" + suffixe + ".txt");
+    QCOMPARE(Rapports::Nom_Liste_Alphabetique("F5XYZ", jour),
+             "F5XYZ_Liste_alaphanumerique_Phares" + suffixe + ".txt");
 }
 
 void Test_Rapports::Phares_Contactes_data() {
-    QTest::addColumn<Support>("support");
-    QTest::addColumn<Lignes>("log");
-    QTest::addColumn<Lignes>("rapport");
-    const QByteArray titre_fichier = Blancs(20).toLatin1() + "F5XYZ Phares contact\xe9s au 05/12/2026";
-    const QByteArray entete_fichier =
-        "   N\xb0 Indicatif    Dpt     Prenom        Ref    Date    QTR  Mode  QRG  "
-        "RSTR RSTE       Mom du Phare           QSL";
-    const QByteArray titre_papier = Blancs(31).toLatin1() + "F5XYZ  Phares contact\xe9s au 05/12/2026";
-    const QByteArray entete_papier =
-        "       N\xb0 Indicatif    Dpt     Prenom        Ref    Date    QTR  Mode  "
-        "QRG  RSTR RSTE  Mom du Phare           QSL";
     // Bytes that Windows-1252 does not define, or that a text round trip could change, pass untouched.
     const QByteArray brut = "F6\x81\x9d         56   J\xc9R\xd4ME          PB1012" + QByteArray(20, ' ');
-    const Lignes log{Exemple, brut, QSO("F5ZZZ", "PB123", "01/01/06")};
-    QTest::newRow("fichier, log vide")
-        << Support::Fichier << Lignes{} << Lignes{titre_fichier, "", entete_fichier, "", "", "CREDIT"};
-    QTest::newRow("papier, log vide")
-        << Support::Papier << Lignes{} << Lignes{titre_papier, "", entete_papier, "", "", "", "CREDIT"};
-    QTest::newRow("fichier, trois QSO")
-        << Support::Fichier << log
-        << Lignes{titre_fichier,     "", entete_fichier, "", "    1 " + log[0], "    2 " + log[1],
-                  "    3 " + log[2], "", "CREDIT"};
-    QTest::newRow("papier, trois QSO") << Support::Papier << log << Lignes{titre_papier,
-                                                                           "",
-                                                                           entete_papier,
-                                                                           "",
-                                                                           "        1 " + log[0],
-                                                                           "        2 " + log[1],
-                                                                           "        3 " + log[2],
-                                                                           "",
-                                                                           "",
-                                                                           "CREDIT"};
+    Deux_Supports(Lignes{Exemple, brut, QSO("F5ZZZ", "PB123", "01/01/06")});
 }
 
 void Test_Rapports::Phares_Contactes() {
     QFETCH(Support, support);
-    QFETCH(Lignes, log);
-    QFETCH(Lignes, rapport);
-    QCOMPARE(Rapports::Phares_Contactes(support, "F5XYZ", Jour, Credit, log), rapport);
+    QFETCH(Lignes, corps);
+    QCOMPARE(Rapports::Phares_Contactes(support, "F5XYZ", Jour, Credit, corps),
+             Fichier_Texte::Encode_Lignes(Rapport(support, "F5XYZ", corps, Credit)));
 }
 
 void Test_Rapports::Liste_Alphabetique_data() {
@@ -132,8 +105,7 @@ void Test_Rapports::Liste_Alphabetique_data() {
                        " PB1004  Abd                             02/01/15  F1B           *"};
     QTest::newRow("lignes egales gardees") << Lignes{Exemple, Exemple} << QStringList{"", PB1004, PB1004};
     QTest::newRow("ligne courte completee a 66 colonnes")
-        << Lignes{"F5XYZ        29   JEAN            PB1004"}
-        << QStringList{"", " PB1004" + Blancs(44) + "F5XYZ" + Blancs(10)};
+        << Lignes{Courte} << QStringList{"", " PB1004" + Blancs(44) + "F5XYZ" + Blancs(10)};
 }
 
 void Test_Rapports::Liste_Alphabetique() {
@@ -143,44 +115,15 @@ void Test_Rapports::Liste_Alphabetique() {
 }
 
 void Test_Rapports::Liste_Phares_Contactes_data() {
-    QTest::addColumn<Support>("support");
-    QTest::addColumn<QStringList>("liste");
-    QTest::addColumn<QStringList>("rapport");
-    const QString titre = QStringLiteral("F5XYZ Liste alphanumerique des Phares contactés au 05/12/2026");
-    const QString entete_fichier =
-        QStringLiteral("   N°   Ref        Nom du Phare                 Date   Indicatif    QSL");
-    const QString entete_papier =
-        QStringLiteral("        N°  Ref         Nom du Phare                Date   Indicatif     QSL");
-    QTest::newRow("fichier, liste vide")
-        << Support::Fichier << QStringList{""}
-        << QStringList{Blancs(4) + titre, "", entete_fichier, "", "", "CREDIT"};
-    QTest::newRow("papier, liste vide")
-        << Support::Papier << QStringList{""}
-        << QStringList{Blancs(8) + titre, "", entete_papier, "", "", "", "CREDIT"};
-    QTest::newRow("fichier, numeros de 1 a N sans la ligne vide")
-        << Support::Fichier << QStringList{"", PB0045, PB1004, PB123}
-        << QStringList{Blancs(4) + titre, "", entete_fichier, "", "    1 " + PB0045, "    2 " + PB1004,
-                       "    3 " + PB123,  "", "CREDIT"};
-    QTest::newRow("papier, numeros de 1 a N sans la ligne vide")
-        << Support::Papier << QStringList{"", PB0045, PB1004, PB123}
-        << QStringList{Blancs(8) + titre,
-                       "",
-                       entete_papier,
-                       "",
-                       "        1 " + PB0045,
-                       "        2 " + PB1004,
-                       "        3 " + PB123,
-                       "",
-                       "",
-                       "CREDIT"};
+    Deux_Supports(QStringList{PB0045, PB1004, PB123});
 }
 
+// The list's empty first line is left out of the numbering.
 void Test_Rapports::Liste_Phares_Contactes() {
     QFETCH(Support, support);
-    QFETCH(QStringList, liste);
-    QFETCH(QStringList, rapport);
-    QCOMPARE(Rapports::Liste_Phares_Contactes(support, "F5XYZ", Jour, Credit, liste),
-             Fichier_Texte::Encode_Lignes(rapport));
+    QFETCH(QStringList, corps);
+    QCOMPARE(Rapports::Liste_Phares_Contactes(support, "F5XYZ", Jour, Credit, QStringList{""} + corps),
+             Fichier_Texte::Encode_Lignes(Liste(support, "F5XYZ", corps, Credit)));
 }
 
 void Test_Rapports::Score_data() {
@@ -196,7 +139,7 @@ void Test_Rapports::Score_data() {
                   QSO("F1C", "PB1", "01/01/06", "Phare *", " ")}
         << qsizetype(3) << qsizetype(0);
     QTest::newRow("ligne courte comptee, pas confirmee")
-        << Lignes{"F5XYZ        29   JEAN            PB1004", Exemple} << qsizetype(2) << qsizetype(1);
+        << Lignes{Courte, Exemple} << qsizetype(2) << qsizetype(1);
 }
 
 void Test_Rapports::Score() {
