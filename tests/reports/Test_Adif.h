@@ -8,9 +8,8 @@ class Test_Adif : public QObject {
 private slots:
     void ADIF_SP_data();
     void ADIF_SP();
-    void Bandes_data();
-    void Bandes();
+    void Champs_data();
+    void Champs();
     void Export_data();
     void Export();
-    void Second_Export_Remplace_Le_Premier();
 };
