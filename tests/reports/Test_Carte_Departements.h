@@ -8,8 +8,6 @@ class Test_Carte_Departements : public QObject {
 private slots:
     void Index_Case_data();
     void Index_Case();
-    void Cases_data();
-    void Cases();
     void Cases_Contactees_data();
     void Cases_Contactees();
     void Lit_Positions_data();

@@ -127,45 +127,31 @@ void Test_Carte_Fenetre::Ouverture() {
     QVERIFY(banc.Autres_Au_Fond());
 }
 
-void Test_Carte_Fenetre::Cases_Placees_data() {
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("texte");
-    QTest::addColumn<QPoint>("twips"); // (-1, -1): never shown
-    QTest::newRow("01") << 1 << "01" << QPoint(5280, 3960);
-    QTest::newRow("29") << 29 << "29" << QPoint(360, 2160);
-    QTest::newRow("75") << 75 << "75" << QPoint(360, 480);
-    QTest::newRow("92") << 92 << "92" << QPoint(0, 600);
-    QTest::newRow("93") << 93 << "93" << QPoint(720, 240);
-    QTest::newRow("94") << 94 << "94" << QPoint(720, 720);
-    QTest::newRow("2a") << 96 << "2a" << QPoint(6240, 7080);
-    QTest::newRow("2b") << 97 << "2b" << QPoint(6720, 6720);
-    QTest::newRow("00") << 0 << "00" << QPoint(-1, -1);
-    QTest::newRow("20") << 20 << "X" << QPoint(-1, -1);
-    QTest::newRow("98") << 98 << "X" << QPoint(-1, -1);
-    QTest::newRow("99") << 99 << "X" << QPoint(-1, -1);
-}
-
+// Every box on the picture in the map's font, "X" on those of no département; the fixed ones where the
+// window's design has them.
 void Test_Carte_Fenetre::Cases_Placees() {
-    QFETCH(int, index);
-    QFETCH(QString, texte);
-    QFETCH(QPoint, twips);
     Banc banc({});
     Carte_Acti_TORV* carte = banc.Ouvre();
-    QLineEdit* boite = carte->findChild<QLineEdit*>(QStringLiteral("Dep_%1").arg(index));
-    QVERIFY(boite);
-    QCOMPARE(boite, carte->Dep[index]);
-    QCOMPARE(boite->parentWidget(), carte->Picture1);
-    QCOMPARE(boite->text(), texte);
-    QCOMPARE(boite->alignment(), Qt::AlignCenter);
-    QCOMPARE(boite->font().family(), QStringLiteral("Arial"));
-    QCOMPARE(boite->font().pointSizeF(), 9.75);
-    QVERIFY(boite->font().bold());
-    if (twips.x() < 0) {
-        QVERIFY(!boite->isVisible());
-        return;
+    const QList<int> cachees{0, 20, 98, 99};
+    const QMap<int, QString> textes{{0, "00"}, {20, "X"}, {96, "2a"}, {97, "2b"}, {98, "X"}, {99, "X"}};
+    for (int index = 0; index < Carte_Departements::Nombre_Cases; ++index) {
+        QLineEdit* boite = carte->findChild<QLineEdit*>(QStringLiteral("Dep_%1").arg(index));
+        QVERIFY(boite);
+        QCOMPARE(boite, carte->Dep[index]);
+        QCOMPARE(boite->parentWidget(), carte->Picture1);
+        QCOMPARE(boite->text(),
+                 textes.value(index, QStringLiteral("%1").arg(index, 2, 10, QLatin1Char('0'))));
+        QCOMPARE(boite->alignment(), Qt::AlignCenter);
+        QCOMPARE(boite->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(boite->font().pointSizeF(), 9.75);
+        QVERIFY(boite->font().bold());
+        QCOMPARE(boite->isVisible(), !cachees.contains(index));
     }
-    QVERIFY(boite->isVisible());
-    QCOMPARE(boite->geometry(), QRect(twips.x() / 15, twips.y() / 15, 25, 20));
+    const QMap<int, QPoint> twips{{1, {5280, 3960}},  {29, {360, 2160}}, {75, {360, 480}},
+                                  {92, {0, 600}},     {93, {720, 240}},  {94, {720, 720}},
+                                  {96, {6240, 7080}}, {97, {6720, 6720}}};
+    for (auto i = twips.cbegin(); i != twips.cend(); ++i)
+        QCOMPARE(carte->Dep[i.key()]->geometry(), QRect(i.value() / 15, QSize(25, 20)));
 }
 
 void Test_Carte_Fenetre::Comptes_data() {
@@ -174,36 +160,15 @@ void Test_Carte_Fenetre::Comptes_data() {
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QString>("compte");
     QTest::addColumn<QList<int>>("vertes");
-    QTest::newRow("log vide") << Lignes{} << "4"
-                              << "0"
-                              << "0" << QList<int>{};
-    QTest::newRow("deux QSO du 29") << Lignes{QSO("29"), QSO("29")} << "4"
-                                    << "0"
-                                    << "1" << QList<int>{29};
-    QTest::newRow("2A et 2B") << Lignes{QSO("2A"), QSO("2B"), QSO("2a")} << "4"
-                              << "0"
-                              << "2" << QList<int>{96, 97};
-    QTest::newRow("9 et 09") << Lignes{QSO("9"), QSO("09"), QSO("56")} << "4"
-                             << "0"
-                             << "2" << QList<int>{9, 56};
-    QTest::newRow("00 colore sans compter") << Lignes{QSO("00"), QSO("29")} << "4"
-                                            << "0"
-                                            << "1" << QList<int>{0, 29};
-    QTest::newRow("20 colore et compte") << Lignes{QSO("20"), QSO("29")} << "4"
-                                         << "0"
-                                         << "2" << QList<int>{20, 29};
-    QTest::newRow("971, 5X et vide") << Lignes{QSO("971"), QSO("5X"), QSO(""), QSO("29")} << "4"
-                                     << "0"
-                                     << "1" << QList<int>{29};
-    QTest::newRow("autre bande") << Lignes{QSO("29", "7.0 Mhz"), QSO("56")} << "4"
-                                 << "0"
-                                 << "1" << QList<int>{56};
-    QTest::newRow("autre mode") << Lignes{QSO("29", "14 Mhz", "CW"), QSO("56")} << "4"
-                                << "0"
-                                << "1" << QList<int>{56};
+    const QList<int> rien;
+    QTest::newRow("log vide") << Lignes{} << "4" << QStringLiteral("0") << "0" << rien;
+    QTest::newRow("2A, 2B et 2a") << Lignes{QSO("2A"), QSO("2B"), QSO("2a")} << "4" << QStringLiteral("0")
+                                  << "2" << QList<int>{96, 97};
+    QTest::newRow("00 colore sans compter, 20 colore et compte")
+        << Lignes{QSO("00"), QSO("20"), QSO("29")} << "4" << QStringLiteral("0") << "2"
+        << QList<int>{0, 20, 29};
     QTest::newRow("CW sur 7.0 Mhz") << Lignes{QSO("29", "7.0 Mhz", "CW"), QSO("56")} << "2"
-                                    << "1"
-                                    << "1" << QList<int>{29};
+                                    << QStringLiteral("1") << "1" << QList<int>{29};
 }
 
 void Test_Carte_Fenetre::Comptes() {
@@ -220,40 +185,27 @@ void Test_Carte_Fenetre::Comptes() {
     QVERIFY(banc.t.messages.textes.isEmpty());
 }
 
-void Test_Carte_Fenetre::Afficher_Apres_Changement_De_Bande() {
+// A band or a mode chosen, or a QSO logged while the map is open, shows only when it is drawn again.
+void Test_Carte_Fenetre::Afficher() {
     Banc banc({QSO("29"), QSO("56"), QSO("22", "7.0 Mhz")});
     Carte_Acti_TORV* carte = banc.Ouvre();
-    QCOMPARE(banc.Vertes(), (QList<int>{29, 56}));
     carte->Bande_A->setCurrentIndex(2);
+    banc.t.Ecrit_Fichier("F6KEZ_TORV.log", QSO("29") + "\r\n" + QSO("35", "7.0 Mhz") + "\r\n");
+    QCOMPARE(carte->Bande_Carte->text(), QStringLiteral("14 Mhz"));
+    QCOMPARE(carte->NB_Dep->text(), QStringLiteral("2"));
+    QCOMPARE(banc.Vertes(), (QList<int>{29, 56}));
     QTest::mouseClick(carte->Afficher, Qt::LeftButton);
     QCOMPARE(carte->Bande_Carte->text(), QStringLiteral("7.0 Mhz"));
     QCOMPARE(carte->NB_Dep->text(), QStringLiteral("1"));
-    QCOMPARE(banc.Vertes(), QList<int>{22});
+    QCOMPARE(banc.Vertes(), QList<int>{35});
     QVERIFY(banc.Autres_Au_Fond());
     // A mode typed in, here one the list does not offer.
     carte->Mode_AX->setEditText(QStringLiteral("FM"));
     carte->Bande_A->setEditText(QStringLiteral("14 Mhz"));
-    QTest::mouseClick(carte->Afficher, Qt::LeftButton);
+    carte->Afficher_Click();
     QCOMPARE(carte->NB_Dep->text(), QStringLiteral("0"));
     QCOMPARE(banc.Vertes(), QList<int>{});
     QVERIFY(banc.t.messages.textes.isEmpty());
-}
-
-void Test_Carte_Fenetre::Changement_Sans_Afficher() {
-    Banc banc({QSO("29"), QSO("22", "7.0 Mhz")});
-    Carte_Acti_TORV* carte = banc.Ouvre();
-    carte->Bande_A->setCurrentIndex(2);
-    carte->Mode_AX->setCurrentIndex(1);
-    // A QSO logged while the map is open shows only when it is drawn again.
-    banc.t.Ecrit_Fichier("F6KEZ_TORV.log", QSO("29") + "\r\n" + QSO("35") + "\r\n");
-    QCOMPARE(carte->Bande_Carte->text(), QStringLiteral("14 Mhz"));
-    QCOMPARE(carte->NB_Dep->text(), QStringLiteral("1"));
-    QCOMPARE(banc.Vertes(), QList<int>{29});
-    carte->Bande_A->setCurrentIndex(4);
-    carte->Mode_AX->setCurrentIndex(0);
-    carte->Afficher_Click();
-    QCOMPARE(banc.Vertes(), (QList<int>{29, 35}));
-    QCOMPARE(carte->NB_Dep->text(), QStringLiteral("2"));
 }
 
 // The count comes from the boxes: one coloured by hand and left green would be counted.
@@ -298,16 +250,11 @@ void Test_Carte_Fenetre::Mode_Stocke_data() {
     QTest::addColumn<QString>("texte");
     QTest::addColumn<int>("position");
     QTest::addColumn<QList<int>>("vertes");
-    QTest::newRow("SSB") << "0"
-                         << "SSB" << 0 << QList<int>{29};
-    QTest::newRow("CW") << "1"
-                        << "CW" << 1 << QList<int>{22};
-    QTest::newRow("FM, tape") << "2"
-                              << "FM" << -1 << QList<int>{35};
-    QTest::newRow("aucun") << "-1"
-                           << "" << -1 << QList<int>{};
-    QTest::newRow("hors liste") << "3"
-                                << "SSB" << 0 << QList<int>{29};
+    QTest::newRow("SSB") << "0" << QStringLiteral("SSB") << 0 << QList<int>{29};
+    QTest::newRow("CW") << "1" << QStringLiteral("CW") << 1 << QList<int>{22};
+    QTest::newRow("FM, tape") << "2" << QStringLiteral("FM") << -1 << QList<int>{35};
+    QTest::newRow("aucun") << "-1" << QString() << -1 << QList<int>{};
+    QTest::newRow("hors liste") << "3" << QStringLiteral("SSB") << 0 << QList<int>{29};
 }
 
 void Test_Carte_Fenetre::Mode_Stocke() {

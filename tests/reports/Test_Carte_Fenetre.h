@@ -7,12 +7,10 @@ class Test_Carte_Fenetre : public QObject {
 
 private slots:
     void Ouverture();
-    void Cases_Placees_data();
     void Cases_Placees();
     void Comptes_data();
     void Comptes();
-    void Afficher_Apres_Changement_De_Bande();
-    void Changement_Sans_Afficher();
+    void Afficher();
     void Colorie_Compte_Les_Cases();
     void Bande_Vide();
     void Bande_Vide_A_L_Ouverture();
