@@ -7,9 +7,9 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QTest>
+#include <array>
 
 using Lignes = QList<QByteArray>;
-using Etape = Fichiers_Defaillants::Etape;
 
 void Test_Plateforme::Coupe_Lignes_data() {
     QTest::addColumn<QByteArray>("octets");
@@ -66,77 +66,26 @@ void Test_Plateforme::Caractere_Non_Encodable() {
     QCOMPARE(Fichier_Texte::Caractere_Non_Encodable(texte), refuse);
 }
 
-void Test_Plateforme::Remplace_Ecrit_CR_LF() {
+void Test_Plateforme::Remplace_Et_Lit() {
     Plateforme_Test t;
+    QCOMPARE(t.fichiers.Lit(t.Chemin("f.txt")).etat, Lecture_Fichier::Etat::Absent);
     QCOMPARE(t.fichiers.Remplace(t.Chemin("f.txt"), Lignes{"un", "", "trois"}), QString());
     QCOMPARE(t.Lit_Fichier("f.txt"), QByteArray("un\r\n\r\ntrois\r\n"));
+    QCOMPARE(t.fichiers.Lit(t.Chemin("f.txt")).lignes, (Lignes{"un", "", "trois"}));
     QCOMPARE(t.fichiers.Remplace(t.Chemin("f.txt"), Lignes{}), QString());
     QCOMPARE(t.Lit_Fichier("f.txt"), QByteArray());
-}
-
-void Test_Plateforme::Panne_Laisse_Le_Fichier_data() {
-    QTest::addColumn<Etape>("etape");
-    QTest::newRow("ouverture du brouillon") << Etape::Ouverture;
-    QTest::newRow("ecriture") << Etape::Ecriture;
-    QTest::newRow("vidage sur disque") << Etape::Vidage;
-    QTest::newRow("renommage") << Etape::Validation;
-}
-
-void Test_Plateforme::Panne_Laisse_Le_Fichier() {
-    QFETCH(Etape, etape);
-    Plateforme_Test t;
-    t.Ecrit_Fichier("f.txt", "ancien\r\n");
-    t.fichiers.panne = etape;
-    QVERIFY(!t.fichiers.Remplace(t.Chemin("f.txt"), Lignes{"nouveau", "contenu"}).isEmpty());
-    QCOMPARE(t.Lit_Fichier("f.txt"), QByteArray("ancien\r\n"));
-    // No scratch file is left behind beside it.
-    QCOMPARE(QDir(t.repertoire.Chemin()).entryList(QDir::Files), QStringList{"f.txt"});
-}
-
-void Test_Plateforme::Lit_Fichier_Absent() {
-    Plateforme_Test t;
-    const Lecture_Fichier lecture = t.fichiers.Lit(t.Chemin("absent.txt"));
-    QCOMPARE(lecture.etat, Lecture_Fichier::Etat::Absent);
-    QVERIFY(lecture.lignes.isEmpty());
-}
-
-void Test_Plateforme::Position_Lue_data() {
-    QTest::addColumn<QString>("stocke");
-    QTest::addColumn<int>("position");
-    QTest::newRow("premiere") << "0" << 0;
-    QTest::newRow("derniere") << "11" << 11;
-    QTest::newRow("aucune") << "-1" << -1;
-    QTest::newRow("hors liste") << "12" << 0;
-    QTest::newRow("99") << "99" << 0;
-    QTest::newRow("-2") << "-2" << 0;
-    QTest::newRow("pas un nombre") << "abc" << 0;
-    QTest::newRow("vide") << "" << 0;
-}
-
-void Test_Plateforme::Position_Lue() {
-    QFETCH(QString, stocke);
-    QFETCH(int, position);
-    Plateforme_Test t;
-    t.Ecrit_Reglage("Setup F5ABC", "bande Utilisee", stocke);
-    QCOMPARE(t.parametres->Lit_Position(Reglages::Bande_Utilisee, "F5ABC", 12), position);
 }
 
 void Test_Plateforme::Indicatif_Station_Lu_data() {
     QTest::addColumn<QString>("stocke");
     QTest::addColumn<QString>("lu");
-    QTest::newRow("simple") << "F5ABC"
-                            << "F5ABC";
-    QTest::newRow("portable") << "F5ABC_P"
-                              << "F5ABC_P";
-    QTest::newRow("12 caracteres") << "ABCDEFGHIJ12"
-                                   << "ABCDEFGHIJ12";
-    QTest::newRow("40 caracteres") << QString(40, 'A') << "FXXXX";
-    QTest::newRow("barre oblique") << "../F5ABC"
-                                   << "FXXXX";
-    QTest::newRow("minuscules") << "f5abc"
-                                << "FXXXX";
-    QTest::newRow("vide") << ""
-                          << "FXXXX";
+    const QString aucun = QStringLiteral("FXXXX");
+    for (const char* stocke : {"F5ABC", "F5ABC_P", "ABCDEFGHIJ12"})
+        QTest::newRow(stocke) << QString(stocke) << QString(stocke);
+    // Too long, a path, lower case, nothing: no station of the program's.
+    for (const QString& stocke :
+         {QString(40, 'A'), QStringLiteral("../F5ABC"), QStringLiteral("f5abc"), QString()})
+        QTest::addRow("'%s'", qPrintable(stocke)) << stocke << aucun;
 }
 
 void Test_Plateforme::Indicatif_Station_Lu() {
@@ -164,13 +113,12 @@ void Test_Plateforme::Textes_Horloge_data() {
     QTest::addColumn<QDateTime>("utc");
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("heure");
-    QTest::newRow("zeros gardes") << QDateTime(QDate(2026, 12, 5), QTime(9, 5, 7), Qt::UTC) << "05/12/26"
-                                  << "09:05:07";
-    QTest::newRow("2030") << QDateTime(QDate(2030, 1, 1), QTime(0, 0, 0), Qt::UTC) << "01/01/30"
-                          << "00:00:00";
+    QTest::newRow("zeros gardes") << QDateTime(QDate(2026, 12, 5), QTime(9, 5, 7), Qt::UTC)
+                                  << QStringLiteral("05/12/26") << "09:05:07";
+    QTest::newRow("2030") << QDateTime(QDate(2030, 1, 1), QTime(0, 0, 0), Qt::UTC)
+                          << QStringLiteral("01/01/30") << "00:00:00";
     QTest::newRow("fin de journee") << QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59), Qt::UTC)
-                                    << "31/12/99"
-                                    << "23:59:59";
+                                    << QStringLiteral("31/12/99") << "23:59:59";
 }
 
 void Test_Plateforme::Textes_Horloge() {
@@ -191,22 +139,13 @@ void Test_Plateforme::Adaptateur_Touches_data() {
     QTest::addColumn<QString>("remplacement");
     QTest::addColumn<QString>("texte");
     QTest::addColumn<QString>("codes");
-    QTest::newRow("inchange") << "ab1"
-                              << ""
-                              << "ab1"
-                              << "97,98,49";
-    QTest::newRow("majuscules") << "ab1"
-                                << "maj"
-                                << "AB1"
-                                << "97,98,49";
-    QTest::newRow("avale") << "a/b"
-                           << "avale /"
-                           << "ab"
-                           << "97,47,98";
-    QTest::newRow("remplace") << "a/b"
-                              << "souligne /"
-                              << "a_b"
-                              << "97,47,98";
+    const std::array<const char*, 4> lignes[]{{"ab1", "", "ab1", "97,98,49"},
+                                              {"ab1", "maj", "AB1", "97,98,49"},
+                                              {"a/b", "avale /", "ab", "97,47,98"},
+                                              {"a/b", "souligne /", "a_b", "97,47,98"}};
+    for (const auto& [tape, remplacement, texte, codes] : lignes)
+        QTest::addRow("'%s'", remplacement)
+            << QString(tape) << QString(remplacement) << QString(texte) << QString(codes);
 }
 
 void Test_Plateforme::Adaptateur_Touches() {

@@ -12,12 +12,7 @@ private slots:
     void Codage_Aller_Retour();
     void Caractere_Non_Encodable_data();
     void Caractere_Non_Encodable();
-    void Remplace_Ecrit_CR_LF();
-    void Panne_Laisse_Le_Fichier_data();
-    void Panne_Laisse_Le_Fichier();
-    void Lit_Fichier_Absent();
-    void Position_Lue_data();
-    void Position_Lue();
+    void Remplace_Et_Lit();
     void Indicatif_Station_Lu_data();
     void Indicatif_Station_Lu();
     void Sections_Et_Cles();

@@ -110,9 +110,14 @@ void Test_Repertoire::Prepare_Dossier() {
     const QString modeles = racine.filePath("share/kez-torv");
     const QString dossier = racine.filePath("maison/.local/share/KEZ_TORV");
     Ecrit_Tous(modeles, Livres);
+    // Installed files are read-only; their copies must not be.
+    for (const QString& nom : Livres.keys())
+        QFile::setPermissions(modeles + '/' + nom, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     Ecrit_Tous(dossier, avant);
     QCOMPARE(Installation::Prepare_Dossier(modeles, dossier, Livres.keys()), QStringList());
     QCOMPARE(Lit_Tous(dossier), apres);
+    for (const QString& nom : apres.keys())
+        QVERIFY2(QFile::permissions(dossier + '/' + nom) & QFile::WriteOwner, qPrintable(nom));
     // A later start changes nothing.
     QCOMPARE(Installation::Prepare_Dossier(modeles, dossier, Livres.keys()), QStringList());
     QCOMPARE(Lit_Tous(dossier), apres);
@@ -139,18 +144,6 @@ void Test_Repertoire::Dossier_Impossible() {
     const QString dossier = racine.filePath("fichier/KEZ_TORV");
     QCOMPARE(Installation::Prepare_Dossier(racine.filePath("share"), dossier, Livres.keys()),
              QStringList{"Impossible de créer le dossier " + dossier + "."});
-}
-
-void Test_Repertoire::Copie_Modifiable() {
-    QTemporaryDir racine;
-    const QString modeles = racine.filePath("share");
-    Ecrit_Tous(modeles, Livres);
-    for (const QString& nom : Livres.keys())
-        QFile::setPermissions(modeles + '/' + nom, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    const QString dossier = racine.filePath("maison");
-    QCOMPARE(Installation::Prepare_Dossier(modeles, dossier, Livres.keys()), QStringList());
-    for (const QString& nom : Livres.keys())
-        QVERIFY2(QFile::permissions(dossier + '/' + nom) & QFile::WriteOwner, qPrintable(nom));
 }
 
 void Test_Repertoire::Donnees_Introuvables() {

@@ -14,7 +14,6 @@ private slots:
     void Prepare_Dossier();
     void Modele_Absent();
     void Dossier_Impossible();
-    void Copie_Modifiable();
     void Donnees_Introuvables();
     void Fichiers_Livres();
 };

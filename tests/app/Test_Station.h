@@ -11,5 +11,4 @@ private slots:
     void Nouvelle_Station();
     void Station_Existante();
     void Une_Seule_Fenetre();
-    void Fermeture_Apres_Refus();
 };
