@@ -46,28 +46,13 @@ void Test_Installation::cleanupTestCase() {
     Lecture_Seule(racine.filePath("installe"), false);
 }
 
-QString Test_Installation::Prefixe() const {
-    return racine.filePath(QStringLiteral("installe/usr"));
-}
-
-QString Test_Installation::Donnees() const {
-    return Prefixe() + QStringLiteral("/" KEZ_DONNEES);
-}
-
-QString Test_Installation::Maison() const {
-    return racine.filePath(QStringLiteral("maison"));
-}
-
-QString Test_Installation::Dossier_Utilisateur() const {
-    return Maison() + QStringLiteral("/.local/share/KEZ_TORV");
-}
-
 QProcessEnvironment Test_Installation::Environnement() const {
     QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
-    environnement.insert(QStringLiteral("HOME"), Maison());
-    environnement.insert(QStringLiteral("XDG_DATA_HOME"), Maison() + QStringLiteral("/.local/share"));
-    environnement.insert(QStringLiteral("XDG_CONFIG_HOME"), Maison() + QStringLiteral("/.config"));
-    environnement.insert(QStringLiteral("XDG_CACHE_HOME"), Maison() + QStringLiteral("/.cache"));
+    for (const auto& [nom, valeur] : {std::pair{"HOME", ""},
+                                      {"XDG_DATA_HOME", "/.local/share"},
+                                      {"XDG_CONFIG_HOME", "/.config"},
+                                      {"XDG_CACHE_HOME", "/.cache"}})
+        environnement.insert(nom, Maison() + valeur);
     environnement.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     return environnement;
 }

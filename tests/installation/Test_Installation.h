@@ -18,10 +18,10 @@ private slots:
     void Second_Lancement();
 
 private:
-    QString Prefixe() const;
-    QString Donnees() const;
-    QString Maison() const;
-    QString Dossier_Utilisateur() const;
+    QString Prefixe() const { return racine.filePath(QStringLiteral("installe/usr")); }
+    QString Donnees() const { return Prefixe() + QStringLiteral("/" KEZ_DONNEES); }
+    QString Maison() const { return racine.filePath(QStringLiteral("maison")); }
+    QString Dossier_Utilisateur() const { return Maison() + QStringLiteral("/.local/share/KEZ_TORV"); }
     QProcessEnvironment Environnement() const;
     // The working folder that the started program notes in its settings, once it has got that far.
     QString Dossier_Note() const;

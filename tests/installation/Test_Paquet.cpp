@@ -74,14 +74,11 @@ void Test_Paquet::Contenu() {
 void Test_Paquet::Champs_data() {
     QTest::addColumn<QString>("champ");
     QTest::addColumn<QString>("valeur");
-    QTest::newRow("Package") << "Package"
-                             << "kez-torv";
-    QTest::newRow("Version") << "Version"
-                             << "1.0.9";
-    QTest::newRow("Section") << "Section"
-                             << "hamradio";
-    QTest::newRow("Recommends") << "Recommends"
-                                << "qt6-translations-l10n";
+    for (const auto& [champ, valeur] : {std::pair{"Package", "kez-torv"},
+                                        {"Version", "1.0.9"},
+                                        {"Section", "hamradio"},
+                                        {"Recommends", "qt6-translations-l10n"}})
+        QTest::newRow(champ) << QString(champ) << QString(valeur);
 }
 
 void Test_Paquet::Champs() {
