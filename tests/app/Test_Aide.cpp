@@ -1,5 +1,4 @@
-#include "Test_Aide.h"
-
+#include "Tests_App.h"
 #include "app/Main.h"
 #include "app/Mode_Emploi.h"
 #include "support/Disque.h"

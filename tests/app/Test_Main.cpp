@@ -1,5 +1,4 @@
-#include "Test_Main.h"
-
+#include "Tests_App.h"
 #include "app/Couleurs.h"
 #include "app/Main.h"
 #include "app/Textes.h"

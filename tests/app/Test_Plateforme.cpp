@@ -1,5 +1,4 @@
-#include "Test_Plateforme.h"
-
+#include "Tests_App.h"
 #include "app/Adaptateur_Touches.h"
 #include "app/Fichier_Texte.h"
 #include "support/Doubles.h"

@@ -1,5 +1,4 @@
-#include "Test_Repertoire.h"
-
+#include "Tests_App.h"
 #include "app/Installation.h"
 #include "support/Disque.h"
 #include "support/Doubles.h"

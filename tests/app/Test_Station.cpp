@@ -1,5 +1,4 @@
-#include "Test_Station.h"
-
+#include "Tests_App.h"
 #include "app/Couleurs.h"
 #include "app/Main.h"
 #include "app/Station.h"

@@ -1,6 +1,5 @@
-#include "Test_Installation.h"
-
 #include "Commandes.h"
+#include "Tests_Installation.h"
 #include "app/Installation.h"
 #include "app/Main.h"
 #include "app/Repertoire.h"

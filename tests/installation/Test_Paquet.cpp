@@ -1,6 +1,5 @@
-#include "Test_Paquet.h"
-
 #include "Commandes.h"
+#include "Tests_Installation.h"
 #include "support/Disque.h"
 
 #include <QDir>

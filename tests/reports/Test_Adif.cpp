@@ -1,6 +1,5 @@
-#include "Test_Adif.h"
-
 #include "Outils_Rapports.h"
+#include "Tests_Rapports.h"
 #include "app/Main.h"
 #include "reports/Adif.h"
 

@@ -1,5 +1,4 @@
-#include "Test_Carte_Departements.h"
-
+#include "Tests_Carte.h"
 #include "log/Enregistrement.h"
 #include "reports/Carte_Departements.h"
 

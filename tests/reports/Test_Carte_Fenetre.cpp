@@ -1,5 +1,4 @@
-#include "Test_Carte_Fenetre.h"
-
+#include "Tests_Carte.h"
 #include "app/Couleurs.h"
 #include "app/Main.h"
 #include "log/Enregistrement.h"

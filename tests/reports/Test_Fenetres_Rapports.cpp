@@ -1,6 +1,5 @@
-#include "Test_Fenetres_Rapports.h"
-
 #include "Outils_Rapports.h"
+#include "Tests_Rapports.h"
 #include "app/Couleurs.h"
 #include "app/Main.h"
 #include "reports/Aff_Contacte.h"

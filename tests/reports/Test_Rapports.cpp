@@ -1,6 +1,5 @@
-#include "Test_Rapports.h"
-
 #include "Outils_Rapports.h"
+#include "Tests_Rapports.h"
 #include "app/Horloge.h"
 #include "reports/Score.h"
 
