@@ -61,16 +61,15 @@ inline QStringList Cadre(Rapports::Support support, const QString& titre, const 
 // The contacted-lighthouses report of this station on 5 December 2026.
 inline QStringList Rapport(Rapports::Support support, const QString& indicatif, const Lignes& log,
                            const QString& credit) {
-    const QString titre = QStringLiteral("Phares contactés au 05/12/2026");
-    if (support == Rapports::Support::Papier)
-        return Cadre(support, Blancs(31) + indicatif + "  " + titre,
-                     "       N° Indicatif    Dpt     Prenom        Ref    Date    QTR  Mode  QRG  RSTR RSTE  "
-                     "Mom du Phare           QSL",
-                     Fichier_Texte::Decode_Lignes(log), credit);
-    return Cadre(support, Blancs(20) + indicatif + ' ' + titre,
-                 "   N° Indicatif    Dpt     Prenom        Ref    Date    QTR  Mode  QRG  RSTR RSTE       "
+    const bool papier = support == Rapports::Support::Papier;
+    return Cadre(
+        support,
+        Blancs(papier ? 31 : 20) + indicatif + (papier ? "  " : " ") + "Phares contactés au 05/12/2026",
+        papier ? "       N° Indicatif    Dpt     Prenom        Ref    Date    QTR  Mode  QRG  RSTR RSTE  "
+                 "Mom du Phare           QSL"
+               : "   N° Indicatif    Dpt     Prenom        Ref    Date    QTR  Mode  QRG  RSTR RSTE       "
                  "Mom du Phare           QSL",
-                 Fichier_Texte::Decode_Lignes(log), credit);
+        Fichier_Texte::Decode_Lignes(log), credit);
 }
 
 // The report of the alphanumeric list of this station on 5 December 2026.
