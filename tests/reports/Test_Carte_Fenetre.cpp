@@ -221,27 +221,28 @@ void Test_Carte_Fenetre::Colorie_Compte_Les_Cases() {
     QVERIFY(banc.Autres_Au_Fond());
 }
 
+// Without a band, at opening or when drawing again, the operator is asked for one and the map stays as
+// it was.
 void Test_Carte_Fenetre::Bande_Vide() {
-    Banc banc({QSO("29"), QSO("56")});
-    Carte_Acti_TORV* carte = banc.Ouvre();
-    carte->Bande_A->setEditText(QString());
-    carte->Mode_AX->setCurrentIndex(1);
-    QTest::mouseClick(carte->Afficher, Qt::LeftButton);
-    QCOMPARE(banc.t.messages.textes, QStringList{QStringLiteral("Selectionnez une bande")});
-    QCOMPARE(carte->Bande_Carte->text(), QStringLiteral("14 Mhz"));
-    QCOMPARE(carte->NB_Dep->text(), QStringLiteral("2"));
-    QCOMPARE(banc.Vertes(), (QList<int>{29, 56}));
-}
-
-void Test_Carte_Fenetre::Bande_Vide_A_L_Ouverture() {
-    Banc banc({QSO("29")}, QStringLiteral("-1"));
+    Banc banc({QSO("29"), QSO("56")}, QStringLiteral("-1"));
     Carte_Acti_TORV* carte = banc.Ouvre();
     QVERIFY(carte->isVisible());
-    QCOMPARE(banc.t.messages.textes, QStringList{QStringLiteral("Selectionnez une bande")});
+    const QStringList question{QStringLiteral("Selectionnez une bande")};
+    QCOMPARE(banc.t.messages.textes, question);
     QCOMPARE(carte->Bande_A->currentText(), QString());
     QCOMPARE(carte->Bande_Carte->text(), QStringLiteral("    Mhz"));
     QCOMPARE(carte->NB_Dep->text(), QStringLiteral("0"));
     QCOMPARE(banc.Vertes(), QList<int>{});
+    carte->Bande_A->setCurrentIndex(4);
+    carte->Afficher_Click();
+    banc.t.messages.textes.clear();
+    carte->Bande_A->setEditText(QString());
+    carte->Mode_AX->setCurrentIndex(1);
+    QTest::mouseClick(carte->Afficher, Qt::LeftButton);
+    QCOMPARE(banc.t.messages.textes, question);
+    QCOMPARE(carte->Bande_Carte->text(), QStringLiteral("14 Mhz"));
+    QCOMPARE(carte->NB_Dep->text(), QStringLiteral("2"));
+    QCOMPARE(banc.Vertes(), (QList<int>{29, 56}));
 }
 
 void Test_Carte_Fenetre::Mode_Stocke_data() {

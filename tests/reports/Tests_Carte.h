@@ -26,7 +26,6 @@ private slots:
     void Afficher();
     void Colorie_Compte_Les_Cases();
     void Bande_Vide();
-    void Bande_Vide_A_L_Ouverture();
     void Mode_Stocke_data();
     void Mode_Stocke();
     void Fichiers_De_La_Carte_Absents_data();
