@@ -48,6 +48,8 @@ public:
     bool Mode_Modification = false;
     bool Mode_Insertion = false;
     bool Prenom_Nouveau = false;
+    // The log's lines as Liste_TORV shows them, one item each: what was last read or written.
+    QList<QByteArray> Log_Affiche;
 
     // A file of the working folder, and the current station's log.
     QString Chemin(const QString& nom) const;

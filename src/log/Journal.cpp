@@ -91,13 +91,9 @@ std::optional<QString> Premiere_Date_Reference(const Lignes& lignes, const QStri
     return std::nullopt;
 }
 
-QStringList Lignes_Liste(const Lignes& lignes) {
-    // One line decoded at a time: a decoded copy of the whole log would only be thrown away.
-    QStringList liste;
-    liste.reserve(lignes.size());
-    for (qsizetype i = 0; i < lignes.size(); ++i)
-        liste.append(Enregistrement::Ligne_Liste(Fichier_Texte::Decode(lignes[i]), static_cast<int>(i) + 1));
-    return liste;
+QString Ligne_Liste(const Lignes& lignes, qsizetype position) {
+    return Enregistrement::Ligne_Liste(Fichier_Texte::Decode(lignes[position]),
+                                       static_cast<int>(position) + 1);
 }
 
 } // namespace Journal

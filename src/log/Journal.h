@@ -28,7 +28,7 @@ Lignes Insere(Lignes lignes, const QByteArray& enregistrement);
 // The date (JJ/MM/AA) of the first record of that reference, in file order.
 std::optional<QString> Premiere_Date_Reference(const Lignes& lignes, const QString& reference);
 
-// The list lines of the main window, numbered from 1.
-QStringList Lignes_Liste(const Lignes& lignes);
+// The main window's list line of the log line at `position` (from 0), numbered from 1.
+QString Ligne_Liste(const Lignes& lignes, qsizetype position);
 
 } // namespace Journal

@@ -8,7 +8,6 @@
 
 #include <QLineEdit>
 #include <QListWidget>
-#include <algorithm>
 #include <functional>
 
 namespace Sous_Programmes {
@@ -28,33 +27,40 @@ std::optional<Journal::Lignes> Lit_Log(Main& main) {
 // True when no line is longer than the last one, the one the list measures when told that its
 // lines are all alike: then it need not lay out every line's text to size it, which is what makes
 // a long log slow to show. Always so in a log the program wrote; a damaged one may differ.
-bool Derniere_Ligne_La_Plus_Longue(const QStringList& lignes) {
-    return std::all_of(lignes.cbegin(), lignes.cend(),
-                       [&](const QString& ligne) { return ligne.size() <= lignes.constLast().size(); });
+bool Derniere_Ligne_La_Plus_Longue(const QListWidget* liste) {
+    const qsizetype derniere = liste->item(liste->count() - 1)->text().size();
+    for (int i = 0; i < liste->count(); ++i) {
+        if (liste->item(i)->text().size() > derniere)
+            return false;
+    }
+    return true;
 }
 
-// Gives the list these texts. The items already there are kept and only those whose text changed
-// are touched: after one change to a long log, most lines read as before.
-void Remplit(QListWidget* liste, const QStringList& textes) {
+// Gives the list the lines of the log. The items already there are kept and only those whose line
+// changed are built again: after one change to a long log, most lines read as before.
+void Remplit(QListWidget* liste, const Journal::Lignes& avant, const Journal::Lignes& lignes) {
+    Q_ASSERT(liste->count() == avant.size());
     // No line is current any more, as after emptying the list; the caller chooses one again.
     liste->setCurrentRow(-1);
-    if (textes.isEmpty()) {
-        liste->clear();
-        return;
-    }
-    while (liste->count() > textes.size())
+    while (liste->count() > lignes.size())
         delete liste->takeItem(liste->count() - 1);
-    for (int i = 0; i < liste->count(); ++i)
-        liste->item(i)->setText(textes[i]);
-    liste->addItems(textes.mid(liste->count()));
+    for (int i = 0; i < liste->count(); ++i) {
+        if (avant[i] != lignes[i])
+            liste->item(i)->setText(Journal::Ligne_Liste(lignes, i));
+    }
+    QStringList nouveaux;
+    nouveaux.reserve(lignes.size() - liste->count());
+    for (qsizetype i = liste->count(); i < lignes.size(); ++i)
+        nouveaux.append(Journal::Ligne_Liste(lignes, i));
+    liste->addItems(nouveaux);
 }
 
 void Affiche_Log(Main& main, const Journal::Lignes& lignes) {
     QListWidget* liste = main.Liste_TORV;
-    const QStringList textes = Journal::Lignes_Liste(lignes);
     liste->setUpdatesEnabled(false);
-    liste->setUniformItemSizes(!textes.isEmpty() && Derniere_Ligne_La_Plus_Longue(textes));
-    Remplit(liste, textes);
+    Remplit(liste, main.Log_Affiche, lignes);
+    main.Log_Affiche = lignes;
+    liste->setUniformItemSizes(liste->count() > 0 && Derniere_Ligne_La_Plus_Longue(liste));
     liste->setUpdatesEnabled(true);
     main.Ind_A->setEnabled(true);
     main.Ind_A->setFocus();

@@ -1,5 +1,6 @@
 #include "Clavier.h"
 #include "Tests_Log.h"
+#include "app/Fichier_Texte.h"
 #include "log/Enregistrement.h"
 #include "log/Journal.h"
 #include "log/Journal_Station.h"
@@ -97,21 +98,26 @@ void Test_Journal::Premiere_Date_Reference() {
 
 void Test_Journal::Reecriture_Par_La_Fenetre_data() {
     QTest::addColumn<QString>("changement");
+    QTest::addColumn<QByteArray>("avant"); // the log when the change is made
     QTest::addColumn<QByteArray>("fichier");
     const QByteArray n = Q("N", "01/01/06", "09:00");
-    QTest::newRow("ajout") << "ajoute" << Fichier({A, B, n});
-    QTest::newRow("remplacement") << "remplace" << Fichier({n, B});
-    QTest::newRow("suppression") << "supprime" << Fichier({B});
-    QTest::newRow("insertion") << "insere" << Fichier({n, A, B});
+    QTest::newRow("ajout") << "ajoute" << Fichier({A, B}) << Fichier({A, B, n});
+    QTest::newRow("remplacement") << "remplace" << Fichier({A, B}) << Fichier({n, B});
+    QTest::newRow("suppression") << "supprime" << Fichier({A, B}) << Fichier({B});
+    QTest::newRow("insertion") << "insere" << Fichier({A, B}) << Fichier({n, A, B});
+    // The list shows the log as it is on disk after the change, not only the line changed.
+    QTest::newRow("log change par ailleurs") << "ajoute" << Fichier({B, A, B}) << Fichier({B, A, B, n});
 }
 
 void Test_Journal::Reecriture_Par_La_Fenetre() {
     QFETCH(QString, changement);
+    QFETCH(QByteArray, avant);
     QFETCH(QByteArray, fichier);
     Poste poste({{"F5ABC_TORV.log", Fichier({A, B})}});
     auto& [t, main] = poste;
     const QByteArray n = Q("N", "01/01/06", "09:00");
     main.Liste_TORV->setCurrentRow(0);
+    t.Ecrit_Fichier("F5ABC_TORV.log", avant);
     QVERIFY(changement == "ajoute"     ? Sous_Programmes::Ajout_Fin_Log(main, n)
             : changement == "remplace" ? Sous_Programmes::Remplace_QSO_Log(main, n, A)
             : changement == "supprime" ? Sous_Programmes::Supprime_QSO_Log(main, A)
@@ -120,6 +126,9 @@ void Test_Journal::Reecriture_Par_La_Fenetre() {
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), fichier);
     const int lignes = fichier.count("\r\n");
     QCOMPARE(main.Liste_TORV->count(), lignes);
+    for (int i = 0; i < lignes; ++i)
+        QCOMPARE(main.Liste_TORV->item(i)->text(),
+                 Journal::Ligne_Liste(Fichier_Texte::Coupe_Lignes(fichier), i));
     QCOMPARE(main.Liste_TORV->currentRow(), lignes - 1);
     QCOMPARE(main.Ligne_Selectionnee, main.Liste_TORV->item(lignes - 1)->text());
     QVERIFY(main.Ligne_Selectionnee.startsWith(QStringLiteral("    %1  ").arg(lignes)));
