@@ -25,10 +25,11 @@ const QString& Nouveau_QSO() {
     return enregistrement;
 }
 
-// Each change starts from the generated log, with the program already running.
+// Each change starts from the generated log, shown in the list of the program already running.
 void Pret_A_Changer(Banc& banc) {
     banc.Demarre();
     banc.Remet_Log();
+    Sous_Programmes::Lecture_Log(*banc.main);
 }
 
 void Verifie(bool fait, const char* operation) {

@@ -137,9 +137,13 @@ QByteArray Joint_Lignes(const QList<QByteArray>& lignes) {
     octets.reserve(taille);
     for (const QByteArray& l : lignes) {
         octets.append(l);
-        octets.append("\r\n", 2);
+        Termine_Ligne(octets);
     }
     return octets;
+}
+
+void Termine_Ligne(QByteArray& octets) {
+    octets.append("\r\n", 2);
 }
 
 QList<QByteArray> Encode_Lignes(const QStringList& lignes) {

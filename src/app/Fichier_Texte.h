@@ -21,6 +21,8 @@ QList<QByteArray> Coupe_Lignes(const QByteArray& octets);
 
 // Joins lines into a file's bytes, each line followed by CR LF.
 QByteArray Joint_Lignes(const QList<QByteArray>& lignes);
+// Ends the last line of a file's bytes.
+void Termine_Ligne(QByteArray& octets);
 
 QList<QByteArray> Encode_Lignes(const QStringList& lignes);
 QStringList Decode_Lignes(const QList<QByteArray>& lignes);

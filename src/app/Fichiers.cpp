@@ -44,11 +44,14 @@ QString Raison_Refus(const QString& chemin, const QSaveFile& brouillon) {
 
 } // namespace
 
-QString Fichiers_Disque::Remplace(const QString& chemin, const QList<QByteArray>& lignes) {
+QString Fichiers::Remplace(const QString& chemin, const QList<QByteArray>& lignes) {
+    return Remplace(chemin, Fichier_Texte::Joint_Lignes(lignes));
+}
+
+QString Fichiers_Disque::Remplace(const QString& chemin, const QByteArray& octets) {
     QSaveFile brouillon(chemin);
     if (!Ouvre(brouillon))
         return Raison_Refus(chemin, brouillon);
-    const QByteArray octets = Fichier_Texte::Joint_Lignes(lignes);
     for (qsizetype debut = 0; debut < octets.size(); debut += Taille_Bloc) {
         const qsizetype taille = std::min(Taille_Bloc, octets.size() - debut);
         if (!Ecrit(brouillon, QByteArray::fromRawData(octets.constData() + debut, taille))) {

@@ -23,7 +23,9 @@ public:
 
     virtual Lecture_Fichier Lit(const QString& chemin) = 0;
     // Empty on success; otherwise the reason, and the file is as it was before.
-    virtual QString Remplace(const QString& chemin, const QList<QByteArray>& lignes) = 0;
+    virtual QString Remplace(const QString& chemin, const QByteArray& octets) = 0;
+    // The same with the file's lines, each ended as the program's text files end them.
+    QString Remplace(const QString& chemin, const QList<QByteArray>& lignes);
     // Empty when the file is gone (or was never there); otherwise the reason.
     virtual QString Supprime(const QString& chemin) = 0;
     virtual bool Existe(const QString& chemin) = 0;
@@ -35,8 +37,9 @@ public:
     // few calls, small enough to fail part-way in tests.
     static constexpr qsizetype Taille_Bloc = 256 * 1024;
 
+    using Fichiers::Remplace;
     Lecture_Fichier Lit(const QString& chemin) override;
-    QString Remplace(const QString& chemin, const QList<QByteArray>& lignes) override;
+    QString Remplace(const QString& chemin, const QByteArray& octets) override;
     QString Supprime(const QString& chemin) override;
     bool Existe(const QString& chemin) override;
 

@@ -110,30 +110,30 @@ qsizetype Chiffres(qsizetype nombre) {
     return chiffres;
 }
 
-// The record of one log line, written straight into a text of its exact size: a log makes a
+// Appends the record of one log line, written straight into room of its exact size: a log makes a
 // record for each of its thousands of lines.
-QByteArray Record(QByteArrayView ligne) {
+void Ajoute_Record(QByteArray& sortie, QByteArrayView ligne) {
     const Champs_Adif champs = Champs(ligne);
     qsizetype taille = Fin_Record.size();
     for (const Champ_Adif& champ : champs) {
         const qsizetype longueur = champ.Longueur_Valeur();
         taille += champ.nom.size() + Chiffres(longueur) + longueur + 3;
     }
-    QByteArray record(taille, Qt::Uninitialized);
-    char* fin = record.data();
+    const qsizetype debut = sortie.size();
+    sortie.resize(debut + taille);
+    char* fin = sortie.data() + debut;
     auto ecrit = [&fin](QByteArrayView texte) { fin = std::copy(texte.begin(), texte.end(), fin); };
     for (const Champ_Adif& champ : champs) {
         ecrit("<");
         ecrit(champ.nom);
         ecrit(":");
-        fin = std::to_chars(fin, record.data() + taille, champ.Longueur_Valeur()).ptr;
+        fin = std::to_chars(fin, sortie.data() + sortie.size(), champ.Longueur_Valeur()).ptr;
         ecrit(">");
         for (QByteArrayView partie : champ.parties)
             ecrit(partie);
     }
     ecrit(Fin_Record);
-    Q_ASSERT(fin == record.data() + taille);
-    return record;
+    Q_ASSERT(fin == sortie.data() + sortie.size());
 }
 
 } // namespace
@@ -148,22 +148,26 @@ QString Bande(QStringView texte) {
 }
 
 QString ADIF_SP(const QString& ligne) {
-    return Fichier_Texte::Decode(Record(Fichier_Texte::Encode(ligne)));
+    QByteArray record;
+    Ajoute_Record(record, Fichier_Texte::Encode(ligne));
+    return Fichier_Texte::Decode(record);
 }
 
-QList<QByteArray> Fichier(const QString& indicatif, const QString& credit, const QList<QByteArray>& log) {
-    QStringList lignes{
+QByteArray Fichier(const QString& indicatif, const QString& credit, const QList<QByteArray>& log) {
+    QByteArray octets = Fichier_Texte::Joint_Lignes(Fichier_Texte::Encode_Lignes({
         QStringLiteral("Exportation du log de la station ") + indicatif + QStringLiteral(" au format ADIF"),
         QString(),
         credit,
         QString(),
         QString(),
         QStringLiteral("<eoh>"),
-    };
-    QList<QByteArray> octets = Fichier_Texte::Encode_Lignes(lignes);
-    octets.reserve(octets.size() + log.size());
-    for (const QByteArray& ligne : log)
-        octets.append(Record(ligne));
+    }));
+    // Room for the records in one go: one is about two and a half times as long as its line.
+    octets.reserve(octets.size() + log.size() * 3 * Enregistrement::Longueur);
+    for (const QByteArray& ligne : log) {
+        Ajoute_Record(octets, ligne);
+        Fichier_Texte::Termine_Ligne(octets);
+    }
     return octets;
 }
 

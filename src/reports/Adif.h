@@ -16,7 +16,7 @@ QString Bande(QStringView texte);
 // One log line as one ADIF record line, "<eor>" included, without its line end.
 QString ADIF_SP(const QString& ligne);
 
-// The whole file: the header, then one record line per log line, in log order.
-QList<QByteArray> Fichier(const QString& indicatif, const QString& credit, const QList<QByteArray>& log);
+// The whole file's bytes: the header, then one record line per log line, in log order.
+QByteArray Fichier(const QString& indicatif, const QString& credit, const QList<QByteArray>& log);
 
 } // namespace Adif

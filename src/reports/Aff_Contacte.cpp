@@ -2,6 +2,7 @@
 
 #include "app/Adaptateur_Touches.h"
 #include "app/Couleurs.h"
+#include "app/Fichier_Texte.h"
 #include "app/Horloge.h"
 #include "app/Main.h"
 #include "reports/Rapports.h"
@@ -97,11 +98,11 @@ QStringList Aff_Contacte::Lignes() const {
 
 void Aff_Contacte::Enregistrer_Click() {
     const QDate jour = Sous_Programmes::Date_Du_Jour(main.plateforme.horloge);
-    Sous_Programmes::Enregistre_Rapport(
-        main, Rapports::Nom_Liste_Alphabetique(main.Indicatif_Station, jour),
-        Rapports::Liste_Phares_Contactes(Rapports::Support::Fichier, main.Indicatif_Station, jour,
-                                         Sous_Programmes::Credit_Rapport(main), Lignes()),
-        Sous_Programmes::Annonce_Log);
+    Sous_Programmes::Enregistre_Rapport(main, Rapports::Nom_Liste_Alphabetique(main.Indicatif_Station, jour),
+                                        Fichier_Texte::Joint_Lignes(Rapports::Liste_Phares_Contactes(
+                                            Rapports::Support::Fichier, main.Indicatif_Station, jour,
+                                            Sous_Programmes::Credit_Rapport(main), Lignes())),
+                                        Sous_Programmes::Annonce_Log);
 }
 
 void Aff_Contacte::Imprimer_Click() {

@@ -1,5 +1,6 @@
 #include "reports/Phares_Contactes.h"
 
+#include "app/Fichier_Texte.h"
 #include "app/Horloge.h"
 #include "app/Main.h"
 #include "reports/Rapports.h"
@@ -13,8 +14,9 @@ void Enregistre_Phares_Contactes(Main& main) {
     if (!log)
         return;
     Enregistre_Rapport(main, Rapports::Nom_Phares_Contactes(main.Indicatif_Station, jour),
-                       Rapports::Phares_Contactes(Rapports::Support::Fichier, main.Indicatif_Station, jour,
-                                                  Credit_Rapport(main), *log),
+                       Fichier_Texte::Joint_Lignes(Rapports::Phares_Contactes(Rapports::Support::Fichier,
+                                                                              main.Indicatif_Station, jour,
+                                                                              Credit_Rapport(main), *log)),
                        Annonce_Log);
 }
 

@@ -18,10 +18,9 @@ std::optional<QList<QByteArray>> Lit_Log_Rapport(Main& main) {
     return lecture.lignes;
 }
 
-bool Enregistre_Rapport(Main& main, const QString& nom, const QList<QByteArray>& lignes,
-                        const QString& annonce) {
+bool Enregistre_Rapport(Main& main, const QString& nom, const QByteArray& octets, const QString& annonce) {
     const QString chemin = main.Chemin(nom);
-    const QString raison = main.plateforme.fichiers.Remplace(chemin, lignes);
+    const QString raison = main.plateforme.fichiers.Remplace(chemin, octets);
     if (!raison.isEmpty()) {
         main.plateforme.messages.Affiche(Message_Ecriture_Impossible(chemin, raison));
         return false;

@@ -19,8 +19,7 @@ inline const QString Annonce_Fichier = QStringLiteral("Le fichier a été enregi
 std::optional<QList<QByteArray>> Lit_Log_Rapport(Main& main);
 // Replaces the file `nom` of the working folder in one step, then tells the operator its bare name
 // after `annonce`.
-bool Enregistre_Rapport(Main& main, const QString& nom, const QList<QByteArray>& lignes,
-                        const QString& annonce);
+bool Enregistre_Rapport(Main& main, const QString& nom, const QByteArray& octets, const QString& annonce);
 // Prints after the printer dialog; says so only when the printer cannot start.
 void Imprime_Rapport(Main& main, const QString& document, const QList<QByteArray>& lignes);
 // The credit line of the files the program writes.

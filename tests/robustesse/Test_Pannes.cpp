@@ -263,7 +263,8 @@ const QList<Geste>& Gestes() {
             "export ADIF", [](const Main&) { return Adif::Nom_Fichier(QStringLiteral("F5ABC")); },
             Entree_En_Cours, [](Main& main) { main.Mnu_ADIF->trigger(); }, Sous_Programmes::Annonce_Fichier,
             [](const Main& main) {
-                return Adif::Fichier("F5ABC", Sous_Programmes::Credit_Rapport(main), Log());
+                return Fichier_Texte::Coupe_Lignes(
+                    Adif::Fichier("F5ABC", Sous_Programmes::Credit_Rapport(main), Log()));
             }),
         Rapport_Enregistre(
             "rapport des phares contactes",

@@ -19,10 +19,10 @@ bool Messages_Test::Demande(const QString& texte) {
     return reponses.isEmpty() ? true : reponses.takeFirst();
 }
 
-QString Fichiers_Defaillants::Remplace(const QString& chemin, const QList<QByteArray>& lignes) {
+QString Fichiers_Defaillants::Remplace(const QString& chemin, const QByteArray& octets) {
     ecritures = 0;
     visee = cible.isEmpty() || chemin == cible;
-    return Fichiers_Disque::Remplace(chemin, lignes);
+    return Fichiers_Disque::Remplace(chemin, octets);
 }
 
 bool Fichiers_Defaillants::En_Panne(Etape etape) {

@@ -57,7 +57,8 @@ public:
     // The failures made so far.
     int pannes = 0;
 
-    QString Remplace(const QString& chemin, const QList<QByteArray>& lignes) override;
+    using Fichiers_Disque::Remplace;
+    QString Remplace(const QString& chemin, const QByteArray& octets) override;
 
 protected:
     bool Ouvre(QSaveFile& brouillon) override;
