@@ -42,11 +42,13 @@ QByteArrayView Fin_De(QByteArrayView texte, qsizetype longueur) {
 }
 
 QByteArrayView Sans_Blancs(QByteArrayView texte) {
-    while (!texte.isEmpty() && Blanc(texte.front()))
-        texte = texte.sliced(1);
-    while (!texte.isEmpty() && Blanc(texte.back()))
-        texte.chop(1);
-    return texte;
+    const char* debut = texte.data();
+    const char* fin = debut + texte.size();
+    while (debut < fin && Blanc(*debut))
+        ++debut;
+    while (fin > debut && Blanc(fin[-1]))
+        --fin;
+    return QByteArrayView(debut, fin - debut);
 }
 
 // A field of the line with its filler blanks removed.
@@ -61,9 +63,10 @@ QByteArrayView Bande_Adif(QLatin1StringView texte) {
     return position < 0 ? QByteArrayView() : QByteArrayView(Bandes_Adif[position]);
 }
 
-// A field of the record, written "<name:length>value": its value in parts, joined without a copy.
+// A field of the record, written "<name:length>value": its opening "<name:", then its value in parts,
+// joined without a copy.
 struct Champ_Adif {
-    QByteArrayView nom;
+    QByteArrayView ouverture;
     std::array<QByteArrayView, 4> parties;
 
     qsizetype Longueur_Valeur() const {
@@ -86,18 +89,18 @@ Champs_Adif Champs(QByteArrayView ligne) {
     const QByteArrayView siecle = annee_lue && Enregistrement::Siecle(annee) == 19 ? "19" : "20";
     const bool confirme = QLatin1StringView(valeur(Champ::QSL)) == Enregistrement::Marque_QSL;
     return {{
-        {"call", {valeur(Champ::Indicatif)}},
-        {"STATE", {Sans_Blancs(Partie(ligne, Enregistrement::Debut(Champ::Departement), 2))}},
-        {"name", {valeur(Champ::Prenom)}},
-        {"SIG", {valeur(Champ::Reference)}},
-        {"qso_date", {siecle, Fin_De(date, 2), Partie(date, 3, 2), Debut_De(date, 2)}},
-        {"time_on", {Debut_De(heure, 2), Fin_De(heure, 2)}},
-        {"mode", {valeur(Champ::Mode)}},
-        {"band", {Bande_Adif(QLatin1StringView(valeur(Champ::Bande)))}},
-        {"rst_rcvd", {valeur(Champ::Report_Recu)}},
-        {"rst_sent", {valeur(Champ::Report_Envoye)}},
-        {"SIG_INFO", {valeur(Champ::Nom_Phare)}},
-        {"QSL_RCVD", {confirme ? "Y" : "N"}},
+        {"<call:", {valeur(Champ::Indicatif)}},
+        {"<STATE:", {Sans_Blancs(Partie(ligne, Enregistrement::Debut(Champ::Departement), 2))}},
+        {"<name:", {valeur(Champ::Prenom)}},
+        {"<SIG:", {valeur(Champ::Reference)}},
+        {"<qso_date:", {siecle, Fin_De(date, 2), Partie(date, 3, 2), Debut_De(date, 2)}},
+        {"<time_on:", {Debut_De(heure, 2), Fin_De(heure, 2)}},
+        {"<mode:", {valeur(Champ::Mode)}},
+        {"<band:", {Bande_Adif(QLatin1StringView(valeur(Champ::Bande)))}},
+        {"<rst_rcvd:", {valeur(Champ::Report_Recu)}},
+        {"<rst_sent:", {valeur(Champ::Report_Envoye)}},
+        {"<SIG_INFO:", {valeur(Champ::Nom_Phare)}},
+        {"<QSL_RCVD:", {confirme ? "Y" : "N"}},
     }};
 }
 
@@ -117,18 +120,16 @@ void Ajoute_Record(QByteArray& sortie, QByteArrayView ligne) {
     qsizetype taille = Fin_Record.size();
     for (const Champ_Adif& champ : champs) {
         const qsizetype longueur = champ.Longueur_Valeur();
-        taille += champ.nom.size() + Chiffres(longueur) + longueur + 3;
+        taille += champ.ouverture.size() + Chiffres(longueur) + 1 + longueur;
     }
     const qsizetype debut = sortie.size();
     sortie.resize(debut + taille);
     char* fin = sortie.data() + debut;
     auto ecrit = [&fin](QByteArrayView texte) { fin = std::copy(texte.begin(), texte.end(), fin); };
     for (const Champ_Adif& champ : champs) {
-        ecrit("<");
-        ecrit(champ.nom);
-        ecrit(":");
+        ecrit(champ.ouverture);
         fin = std::to_chars(fin, sortie.data() + sortie.size(), champ.Longueur_Valeur()).ptr;
-        ecrit(">");
+        *fin++ = '>';
         for (QByteArrayView partie : champ.parties)
             ecrit(partie);
     }
