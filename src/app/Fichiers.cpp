@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#include <filesystem>
 
 Lecture_Fichier Fichiers_Disque::Lit(const QString& chemin) {
     Lecture_Fichier lecture;
@@ -79,6 +80,18 @@ QString Fichiers_Disque::Supprime(const QString& chemin) {
 
 bool Fichiers_Disque::Existe(const QString& chemin) {
     return QFileInfo::exists(chemin);
+}
+
+QString Fichiers_Disque::Empreinte(const QString& chemin) {
+    const std::filesystem::path fichier(chemin.toStdU16String());
+    std::error_code erreur;
+    const std::uintmax_t taille = std::filesystem::file_size(fichier, erreur);
+    if (erreur)
+        return {};
+    const std::filesystem::file_time_type ecrit = std::filesystem::last_write_time(fichier, erreur);
+    if (erreur)
+        return {};
+    return QStringLiteral("%1|%2|%3").arg(chemin).arg(taille).arg(ecrit.time_since_epoch().count());
 }
 
 bool Fichiers_Disque::Ouvre(QSaveFile& brouillon) {

@@ -29,6 +29,9 @@ public:
     // Empty when the file is gone (or was never there); otherwise the reason.
     virtual QString Supprime(const QString& chemin) = 0;
     virtual bool Existe(const QString& chemin) = 0;
+    // What tells one state of a file from another: its name, its size and the moment it was last
+    // written, to the nanosecond where the system keeps it. Empty when the file is not there.
+    virtual QString Empreinte(const QString& chemin) = 0;
 };
 
 class Fichiers_Disque : public Fichiers {
@@ -42,6 +45,7 @@ public:
     QString Remplace(const QString& chemin, const QByteArray& octets) override;
     QString Supprime(const QString& chemin) override;
     bool Existe(const QString& chemin) override;
+    QString Empreinte(const QString& chemin) override;
 
 protected:
     // The steps of a rewrite, apart so that each one can be made to fail.

@@ -50,6 +50,9 @@ public:
     bool Prenom_Nouveau = false;
     // The log's lines as Liste_TORV shows them, one item each: what was last read or written.
     QList<QByteArray> Log_Affiche;
+    // The log file's state (Fichiers::Empreinte) when it held Log_Affiche; empty when unknown. While
+    // the file keeps that state, a change need not read it again.
+    QString Empreinte_Log;
 
     // A file of the working folder, and the current station's log.
     QString Chemin(const QString& nom) const;

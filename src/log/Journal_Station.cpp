@@ -14,14 +14,17 @@ namespace Sous_Programmes {
 
 namespace {
 
-// The log's lines; a missing log is an empty one (the first change creates it).
-std::optional<Journal::Lignes> Lit_Log(Main& main) {
-    const Lecture_Fichier lecture = main.plateforme.fichiers.Lit(main.Chemin_Log());
+// The log's lines from a reading of it; a missing log is an empty one (the first change creates it).
+std::optional<Journal::Lignes> Lignes_Du_Log(Main& main, const Lecture_Fichier& lecture) {
     if (lecture.etat == Lecture_Fichier::Etat::Illisible) {
         main.plateforme.messages.Affiche(Message_Lecture_Impossible(main.Chemin_Log(), lecture.raison));
         return std::nullopt;
     }
     return lecture.lignes;
+}
+
+std::optional<Journal::Lignes> Lit_Log(Main& main) {
+    return Lignes_Du_Log(main, Lit_Fichier_Log(main));
 }
 
 // True when no line is longer than the last one, the one the list measures when told that its
@@ -77,6 +80,7 @@ bool Reecrit(Main& main, const std::function<Journal::Lignes(Journal::Lignes)>& 
         return false;
     }
     Affiche_Log(main, nouvelles);
+    main.Empreinte_Log = main.plateforme.fichiers.Empreinte(main.Chemin_Log());
     // With the last QSO gone there is no line left to edit.
     if (nouvelles.isEmpty())
         main.Ligne_Selectionnee.clear();
@@ -86,8 +90,25 @@ bool Reecrit(Main& main, const std::function<Journal::Lignes(Journal::Lignes)>& 
 
 } // namespace
 
+Lecture_Fichier Lit_Fichier_Log(Main& main) {
+    const QString empreinte = main.plateforme.fichiers.Empreinte(main.Chemin_Log());
+    if (!empreinte.isEmpty() && empreinte == main.Empreinte_Log) {
+        Lecture_Fichier lecture;
+        lecture.lignes = main.Log_Affiche;
+        return lecture;
+    }
+    return main.plateforme.fichiers.Lit(main.Chemin_Log());
+}
+
 void Lecture_Log(Main& main) {
-    Affiche_Log(main, Lit_Log(main).value_or(Journal::Lignes{}));
+    // Taken before reading: a change made meanwhile by another program makes the next change read
+    // the file again.
+    const QString empreinte = main.plateforme.fichiers.Empreinte(main.Chemin_Log());
+    const std::optional<Journal::Lignes> lignes =
+        Lignes_Du_Log(main, main.plateforme.fichiers.Lit(main.Chemin_Log()));
+    Affiche_Log(main, lignes.value_or(Journal::Lignes{}));
+    // A log that could not be read is never taken for the empty list shown instead.
+    main.Empreinte_Log = lignes ? empreinte : QString();
 }
 
 bool Ajout_Fin_Log(Main& main, const QString& enregistrement) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Fichiers.h"
+
 #include <QString>
 #include <optional>
 
@@ -10,6 +12,10 @@ class Main;
 // is reported to the operator, the log on disk stays as it was, and the change returns false.
 namespace Sous_Programmes {
 
+// The log file as read: the lines the list shows while the file is as the program last read or
+// wrote it, otherwise the file read again (another program may have changed it).
+Lecture_Fichier Lit_Fichier_Log(Main& main);
+// Reads the log from the file and shows it.
 void Lecture_Log(Main& main);
 bool Ajout_Fin_Log(Main& main, const QString& enregistrement);
 bool Remplace_QSO_Log(Main& main, const QString& nouveau, const QString& ancien);

@@ -8,6 +8,7 @@
 #include "app/Parametres.h"
 #include "app/Textes.h"
 #include "app/Twips.h"
+#include "log/Journal_Station.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -201,7 +202,7 @@ namespace Sous_Programmes {
 
 int Colorie_Departements(Carte_Acti_TORV& carte, const QString& bande, const QString& mode) {
     Main& main = carte.main;
-    const Lecture_Fichier lecture = main.plateforme.fichiers.Lit(main.Chemin_Log());
+    const Lecture_Fichier lecture = Lit_Fichier_Log(main);
     const QColor fond = Fond(&carte);
     for (QLineEdit* boite : carte.Dep)
         Couleurs::Colorie(boite, fond);

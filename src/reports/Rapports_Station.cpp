@@ -5,12 +5,13 @@
 #include "app/Imprimante.h"
 #include "app/Main.h"
 #include "app/Messages.h"
+#include "log/Journal_Station.h"
 #include "reports/Rapports.h"
 
 namespace Sous_Programmes {
 
 std::optional<QList<QByteArray>> Lit_Log_Rapport(Main& main) {
-    const Lecture_Fichier lecture = main.plateforme.fichiers.Lit(main.Chemin_Log());
+    const Lecture_Fichier lecture = Lit_Fichier_Log(main);
     if (!lecture.Lu()) {
         main.plateforme.messages.Affiche(Message_Lecture_Impossible(main.Chemin_Log(), lecture.raison));
         return std::nullopt;

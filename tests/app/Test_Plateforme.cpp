@@ -75,6 +75,22 @@ void Test_Plateforme::Remplace_Et_Lit() {
     QCOMPARE(t.Lit_Fichier("f.txt"), QByteArray());
 }
 
+// The state of a file changes with every write, even of the same bytes, and only then.
+void Test_Plateforme::Empreinte() {
+    Plateforme_Test t;
+    const QString chemin = t.Chemin("f.txt");
+    QCOMPARE(t.fichiers.Empreinte(chemin), QString());
+    t.Ecrit_Fichier("f.txt", "un\r\n");
+    const QString premiere = t.fichiers.Empreinte(chemin);
+    QVERIFY2(premiere.startsWith(chemin + "|4|"), qPrintable(premiere));
+    QCOMPARE(t.fichiers.Empreinte(chemin), premiere);
+    QCOMPARE(t.fichiers.Lit(chemin).lignes, Lignes{"un"});
+    QCOMPARE(t.fichiers.Empreinte(chemin), premiere);
+    QCOMPARE(t.fichiers.Remplace(chemin, Lignes{"un"}), QString());
+    QVERIFY(t.fichiers.Empreinte(chemin) != premiere);
+    QCOMPARE(t.fichiers.Empreinte(t.Chemin("autre.txt")), QString());
+}
+
 void Test_Plateforme::Indicatif_Station_Lu_data() {
     QTest::addColumn<QString>("stocke");
     QTest::addColumn<QString>("lu");

@@ -13,6 +13,7 @@ private slots:
     void Caractere_Non_Encodable_data();
     void Caractere_Non_Encodable();
     void Remplace_Et_Lit();
+    void Empreinte();
     void Indicatif_Station_Lu_data();
     void Indicatif_Station_Lu();
     void Sections_Et_Cles();

@@ -107,6 +107,8 @@ void Test_Journal::Reecriture_Par_La_Fenetre_data() {
     QTest::newRow("insertion") << "insere" << Fichier({A, B}) << Fichier({n, A, B});
     // The list shows the log as it is on disk after the change, not only the line changed.
     QTest::newRow("log change par ailleurs") << "ajoute" << Fichier({B, A, B}) << Fichier({B, A, B, n});
+    QTest::newRow("log de meme taille change par ailleurs")
+        << "ajoute" << Fichier({B, A}) << Fichier({B, A, n});
 }
 
 void Test_Journal::Reecriture_Par_La_Fenetre() {

@@ -171,6 +171,22 @@ void Test_Entrees_Abimees::Log_Illisible() {
     QVERIFY(QFileInfo(t.Chemin("F5ABC_TORV.log")).isDir());
 }
 
+// A log that could not be read at start-up and can be later (a disk slow to come back): the empty
+// list shown meanwhile is never taken for the log, so recording keeps every QSO already there.
+void Test_Entrees_Abimees::Log_Illisible_Un_Moment() {
+    Plateforme_Test t;
+    Main main(t.plateforme);
+    t.fichiers.lecture_refusee = QStringLiteral("disque absent");
+    Charge_Log(t, main, Joint_Lignes({A, B}));
+    QCOMPARE(main.Liste_TORV->count(), 0);
+    QCOMPARE(t.messages.textes, QStringList{QStringLiteral("Impossible de lire le fichier %1 : disque absent")
+                                                .arg(QDir::toNativeSeparators(t.Chemin("F5ABC_TORV.log")))});
+    t.fichiers.lecture_refusee.clear();
+    QVERIFY(Sous_Programmes::Ajout_Fin_Log(main, Fichier_Texte::Decode(N)));
+    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Joint_Lignes({A, B, N}));
+    QCOMPARE(main.Liste_TORV->count(), 3);
+}
+
 // Every line of the list is shown whole, however long the others are: a list told that its lines
 // are all alike sizes them all as its last one.
 void Test_Entrees_Abimees::Lignes_De_La_Liste_Entieres_data() {

@@ -19,6 +19,7 @@ private slots:
     void Log_Abime_data();
     void Log_Abime();
     void Log_Illisible();
+    void Log_Illisible_Un_Moment();
     void Lignes_De_La_Liste_Entieres_data();
     void Lignes_De_La_Liste_Entieres();
     void Ligne_Abimee_Choisie_Par_L_Operateur_data();

@@ -25,6 +25,15 @@ QString Fichiers_Defaillants::Remplace(const QString& chemin, const QByteArray& 
     return Fichiers_Disque::Remplace(chemin, octets);
 }
 
+Lecture_Fichier Fichiers_Defaillants::Lit(const QString& chemin) {
+    if (lecture_refusee.isEmpty())
+        return Fichiers_Disque::Lit(chemin);
+    Lecture_Fichier lecture;
+    lecture.etat = Lecture_Fichier::Etat::Illisible;
+    lecture.raison = lecture_refusee;
+    return lecture;
+}
+
 bool Fichiers_Defaillants::En_Panne(Etape etape) {
     if (!visee || panne != etape || (etape == Etape::Ecriture && ecritures != ecriture_en_panne))
         return false;

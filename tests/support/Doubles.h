@@ -56,8 +56,11 @@ public:
     QString cible;
     // The failures made so far.
     int pannes = 0;
+    // When set, reading any file fails with this reason.
+    QString lecture_refusee;
 
     using Fichiers_Disque::Remplace;
+    Lecture_Fichier Lit(const QString& chemin) override;
     QString Remplace(const QString& chemin, const QByteArray& octets) override;
 
 protected:
