@@ -1,12 +1,13 @@
 // Any bytes as a station's log: cut into lines, shown in the list, each list line turned back into a
-// record, and the log changed with it. Nothing may crash, and no change may touch a line it was not
-// aimed at.
+// record, the log changed with it and exported to ADIF. Nothing may crash, no change may touch a line
+// it was not aimed at, and the export holds one record line for each log line.
 #include "Verifie.h"
 #include "app/Fichier_Texte.h"
 #include "log/Enregistrement.h"
 #include "log/Journal.h"
+#include "reports/Adif.h"
 
-#include <QStringList>
+#include <QString>
 #include <cstdint>
 
 namespace {
@@ -53,16 +54,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     // Written back and cut again, the lines are the same lines.
     KEZ_VERIFIE(Fichier_Texte::Coupe_Lignes(Fichier_Texte::Joint_Lignes(lignes)) == lignes);
 
-    const QStringList liste = Journal::Lignes_Liste(lignes);
-    KEZ_VERIFIE(liste.size() == lignes.size());
+    const Lignes adif =
+        Fichier_Texte::Coupe_Lignes(Adif::Fichier(QStringLiteral("F5ABC"), QString(), lignes));
+    KEZ_VERIFIE(adif.size() == 6 + lignes.size());
+    for (qsizetype i = 0; i < lignes.size(); ++i)
+        KEZ_VERIFIE(adif[6 + i].startsWith("<call:") && adif[6 + i].endsWith("<eor>"));
+
     const QByteArray nouveau = lignes.isEmpty() ? QByteArray() : lignes.constFirst();
-    for (qsizetype i = 0; i < liste.size(); ++i) {
+    for (qsizetype i = 0; i < lignes.size(); ++i) {
         KEZ_VERIFIE(Fichier_Texte::Encode(Fichier_Texte::Decode(lignes[i])) == lignes[i]);
         // From a line at least as long as a record, the list line gives a whole record (with blanks
         // between fields where a damaged line has other bytes: no change then finds that line, which
         // stays as it is), and that record comes back from its own list line byte for byte,
         // whatever bytes its fields hold.
-        const QString enregistrement = Enregistrement::De_Ligne_Liste(liste[i]);
+        const QString enregistrement = Enregistrement::De_Ligne_Liste(Journal::Ligne_Liste(lignes, i));
         const QByteArray octets_enregistrement = Fichier_Texte::Encode(enregistrement);
         if (lignes[i].size() >= Enregistrement::Longueur) {
             KEZ_VERIFIE(octets_enregistrement.size() == Enregistrement::Longueur);
