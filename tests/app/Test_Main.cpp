@@ -1,4 +1,5 @@
 #include "Tests_App.h"
+#include "app/Bouton.h"
 #include "app/Couleurs.h"
 #include "app/Main.h"
 #include "app/Textes.h"
@@ -146,6 +147,18 @@ void Test_Main::Libelles() {
     QCOMPARE(aide.join('|'), QStringLiteral("Historique|Mode d'emploi|A propos"));
     QCOMPARE(main.Mnu_Imp_Contacte->text(), QStringLiteral("les Phares contactés"));
     QCOMPARE(main.Mnu_Enr_Contacte->text(), QStringLiteral("les Phares contactes"));
+    // Every button caption is whole inside its button, in a smaller font where, and only where, it
+    // must be.
+    for (const Bouton* bouton : main.findChildren<Bouton*>()) {
+        const QRect zone = bouton->Zone_Legende();
+        const auto hauteur = [&](const QFont& police) {
+            return QFontMetrics(police)
+                .boundingRect(zone, Qt::AlignCenter | Qt::TextWordWrap, bouton->text())
+                .height();
+        };
+        QVERIFY2(hauteur(bouton->Police_Legende()) <= zone.height(), qPrintable(bouton->text()));
+        QCOMPARE(bouton->Police_Legende() == bouton->font(), hauteur(bouton->font()) <= zone.height());
+    }
 }
 
 void Test_Main::Historique() {
