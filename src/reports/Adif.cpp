@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <initializer_list>
 
 namespace Adif {
 
@@ -24,7 +25,13 @@ constexpr std::array<const char*, 12> Bandes_Adif{"160m", "80m", "40m", "30m", "
 
 // A blank as the text reads it: ASCII white space and the no-break space (0xA0).
 bool Blanc(char octet) {
-    return octet == ' ' || (octet >= '\t' && octet <= '\r') || octet == '\xA0';
+    static constexpr std::array<bool, 256> blancs = [] {
+        std::array<bool, 256> table{};
+        for (const unsigned char blanc : {' ', '\t', '\n', '\v', '\f', '\r', '\xA0'})
+            table[blanc] = true;
+        return table;
+    }();
+    return blancs[static_cast<unsigned char>(octet)];
 }
 
 // At most `longueur` bytes from `debut`, fewer where the text is shorter.
@@ -56,30 +63,48 @@ QByteArrayView Valeur(QByteArrayView ligne, Champ champ) {
     return Sans_Blancs(Partie(ligne, Enregistrement::Debut(champ), Enregistrement::Largeur(champ)));
 }
 
-// The ADIF band of a band text, or an empty one.
-QByteArrayView Bande_Adif(QLatin1StringView texte) {
-    Q_ASSERT(Textes::Bandes.size() == static_cast<qsizetype>(Bandes_Adif.size()));
-    const qsizetype position = Textes::Bandes.indexOf(texte);
+// The ADIF band of a band text of the log's bytes, or an empty one.
+QByteArrayView Bande_Adif(QByteArrayView texte) {
+    static const QList<QByteArray> bandes = [] {
+        Q_ASSERT(Textes::Bandes.size() == static_cast<qsizetype>(Bandes_Adif.size()));
+        QList<QByteArray> octets;
+        for (const QString& bande : Textes::Bandes)
+            octets.append(bande.toLatin1());
+        return octets;
+    }();
+    const qsizetype position = bandes.indexOf(texte);
     return position < 0 ? QByteArrayView() : QByteArrayView(Bandes_Adif[position]);
 }
 
-// A field of the record, written "<name:length>value": its opening "<name:", then its value in parts,
-// joined without a copy.
-struct Champ_Adif {
-    QByteArrayView ouverture;
-    std::array<QByteArrayView, 4> parties;
+// Writes a record into room made for it beforehand: a log makes one for each of its thousands of
+// lines, so nothing is sized twice and no text is made per field.
+class Ecriture_Record {
+public:
+    // Room for any record of a line of that length: its values are parts of the line (the date's
+    // and the time's parts may repeat a few of its bytes), the rest is fixed.
+    static qsizetype Place(QByteArrayView ligne) { return ligne.size() + 512; }
 
-    qsizetype Longueur_Valeur() const {
+    explicit Ecriture_Record(char* debut) : fin(debut) {}
+
+    // "<name:length>value", from its opening "<name:" and its value in parts.
+    void Champ(QByteArrayView ouverture, std::initializer_list<QByteArrayView> parties) {
         qsizetype longueur = 0;
         for (QByteArrayView partie : parties)
             longueur += partie.size();
-        return longueur;
+        Ecrit(ouverture);
+        fin = std::to_chars(fin, fin + 20, longueur).ptr;
+        *fin++ = '>';
+        for (QByteArrayView partie : parties)
+            Ecrit(partie);
     }
+
+    void Ecrit(QByteArrayView texte) { fin = std::copy(texte.begin(), texte.end(), fin); }
+
+    char* fin;
 };
 
-using Champs_Adif = std::array<Champ_Adif, 12>;
-
-Champs_Adif Champs(QByteArrayView ligne) {
+// Appends the record of one log line.
+void Ajoute_Record(QByteArray& sortie, QByteArrayView ligne) {
     auto valeur = [ligne](Champ champ) { return Valeur(ligne, champ); };
     // JJ/MM/AA becomes SSAAMMJJ with the century the log's insertion uses (a 1999 QSO is not
     // exported into 2099); HH:MM becomes HHMM.
@@ -88,53 +113,26 @@ Champs_Adif Champs(QByteArrayView ligne) {
     const int annee = Fin_De(date, 2).toInt(&annee_lue);
     const QByteArrayView siecle = annee_lue && Enregistrement::Siecle(annee) == 19 ? "19" : "20";
     const bool confirme = QLatin1StringView(valeur(Champ::QSL)) == Enregistrement::Marque_QSL;
-    return {{
-        {"<call:", {valeur(Champ::Indicatif)}},
-        {"<STATE:", {Sans_Blancs(Partie(ligne, Enregistrement::Debut(Champ::Departement), 2))}},
-        {"<name:", {valeur(Champ::Prenom)}},
-        {"<SIG:", {valeur(Champ::Reference)}},
-        {"<qso_date:", {siecle, Fin_De(date, 2), Partie(date, 3, 2), Debut_De(date, 2)}},
-        {"<time_on:", {Debut_De(heure, 2), Fin_De(heure, 2)}},
-        {"<mode:", {valeur(Champ::Mode)}},
-        {"<band:", {Bande_Adif(QLatin1StringView(valeur(Champ::Bande)))}},
-        {"<rst_rcvd:", {valeur(Champ::Report_Recu)}},
-        {"<rst_sent:", {valeur(Champ::Report_Envoye)}},
-        {"<SIG_INFO:", {valeur(Champ::Nom_Phare)}},
-        {"<QSL_RCVD:", {confirme ? "Y" : "N"}},
-    }};
-}
 
-constexpr QByteArrayView Fin_Record = "<eor>";
-
-qsizetype Chiffres(qsizetype nombre) {
-    qsizetype chiffres = 1;
-    for (; nombre >= 10; nombre /= 10)
-        ++chiffres;
-    return chiffres;
-}
-
-// Appends the record of one log line, written straight into room of its exact size: a log makes a
-// record for each of its thousands of lines.
-void Ajoute_Record(QByteArray& sortie, QByteArrayView ligne) {
-    const Champs_Adif champs = Champs(ligne);
-    qsizetype taille = Fin_Record.size();
-    for (const Champ_Adif& champ : champs) {
-        const qsizetype longueur = champ.Longueur_Valeur();
-        taille += champ.ouverture.size() + Chiffres(longueur) + 1 + longueur;
-    }
-    const qsizetype debut = sortie.size();
-    sortie.resize(debut + taille);
-    char* fin = sortie.data() + debut;
-    auto ecrit = [&fin](QByteArrayView texte) { fin = std::copy(texte.begin(), texte.end(), fin); };
-    for (const Champ_Adif& champ : champs) {
-        ecrit(champ.ouverture);
-        fin = std::to_chars(fin, sortie.data() + sortie.size(), champ.Longueur_Valeur()).ptr;
-        *fin++ = '>';
-        for (QByteArrayView partie : champ.parties)
-            ecrit(partie);
-    }
-    ecrit(Fin_Record);
-    Q_ASSERT(fin == sortie.data() + sortie.size());
+    const qsizetype debut = sortie.size(), place = Ecriture_Record::Place(ligne);
+    sortie.resize(debut + place);
+    Ecriture_Record record(sortie.data() + debut);
+    record.Champ("<call:", {valeur(Champ::Indicatif)});
+    record.Champ("<STATE:", {Sans_Blancs(Partie(ligne, Enregistrement::Debut(Champ::Departement), 2))});
+    record.Champ("<name:", {valeur(Champ::Prenom)});
+    record.Champ("<SIG:", {valeur(Champ::Reference)});
+    record.Champ("<qso_date:", {siecle, Fin_De(date, 2), Partie(date, 3, 2), Debut_De(date, 2)});
+    record.Champ("<time_on:", {Debut_De(heure, 2), Fin_De(heure, 2)});
+    record.Champ("<mode:", {valeur(Champ::Mode)});
+    record.Champ("<band:", {Bande_Adif(valeur(Champ::Bande))});
+    record.Champ("<rst_rcvd:", {valeur(Champ::Report_Recu)});
+    record.Champ("<rst_sent:", {valeur(Champ::Report_Envoye)});
+    record.Champ("<SIG_INFO:", {valeur(Champ::Nom_Phare)});
+    record.Champ("<QSL_RCVD:", {confirme ? "Y" : "N"});
+    record.Ecrit("<eor>");
+    const qsizetype ecrit = record.fin - (sortie.data() + debut);
+    Q_ASSERT(ecrit <= place);
+    sortie.resize(debut + ecrit);
 }
 
 } // namespace
