@@ -58,11 +58,13 @@ void Remplit(QListWidget* liste, const Journal::Lignes& avant, const Journal::Li
     liste->addItems(nouveaux);
 }
 
-void Affiche_Log(Main& main, const Journal::Lignes& lignes) {
+// Shows the log's lines, with the state of the file that holds them (empty when unknown).
+void Affiche_Log(Main& main, const Journal::Lignes& lignes, const QString& empreinte) {
     QListWidget* liste = main.Liste_TORV;
     liste->setUpdatesEnabled(false);
     Remplit(liste, main.Log_Affiche, lignes);
     main.Log_Affiche = lignes;
+    main.Empreinte_Log = empreinte;
     liste->setUniformItemSizes(liste->count() > 0 && Derniere_Ligne_La_Plus_Longue(liste));
     liste->setUpdatesEnabled(true);
     main.Ind_A->setEnabled(true);
@@ -79,8 +81,7 @@ bool Reecrit(Main& main, const std::function<Journal::Lignes(Journal::Lignes)>& 
         main.plateforme.messages.Affiche(Message_Ecriture_Impossible(main.Chemin_Log(), raison));
         return false;
     }
-    Affiche_Log(main, nouvelles);
-    main.Empreinte_Log = main.plateforme.fichiers.Empreinte(main.Chemin_Log());
+    Affiche_Log(main, nouvelles, main.plateforme.fichiers.Empreinte(main.Chemin_Log()));
     // With the last QSO gone there is no line left to edit.
     if (nouvelles.isEmpty())
         main.Ligne_Selectionnee.clear();
@@ -106,9 +107,8 @@ void Lecture_Log(Main& main) {
     const QString empreinte = main.plateforme.fichiers.Empreinte(main.Chemin_Log());
     const std::optional<Journal::Lignes> lignes =
         Lignes_Du_Log(main, main.plateforme.fichiers.Lit(main.Chemin_Log()));
-    Affiche_Log(main, lignes.value_or(Journal::Lignes{}));
     // A log that could not be read is never taken for the empty list shown instead.
-    main.Empreinte_Log = lignes ? empreinte : QString();
+    Affiche_Log(main, lignes.value_or(Journal::Lignes{}), lignes ? empreinte : QString());
 }
 
 bool Ajout_Fin_Log(Main& main, const QString& enregistrement) {

@@ -142,8 +142,7 @@ QString Nom_Fichier(const QString& indicatif) {
 }
 
 QString Bande(QStringView texte) {
-    const qsizetype position = Textes::Bandes.indexOf(texte);
-    return position < 0 ? QString() : QLatin1String(Bandes_Adif[position]);
+    return QString::fromLatin1(Bande_Adif(texte.toLatin1()));
 }
 
 QString ADIF_SP(const QString& ligne) {
