@@ -7,6 +7,7 @@
 
 #include "app/Fichier_Texte.h"
 #include "app/Main.h"
+#include "log/Journal.h"
 #include "support/Log_Genere.h"
 
 #include <QApplication>
@@ -144,10 +145,19 @@ void Memoire() {
                 ko[0], ko[1], 100.0 * static_cast<double>(ko[1] - ko[0]) / static_cast<double>(ko[0]));
 }
 
+// The program folder of the benchmark's station, and its log.
+void Choisit_Station(const Plateforme_Test& t) {
+    t.Ecrit_Reglage(QStringLiteral("Setup "), QStringLiteral("Indicatif Station"), Banc::Indicatif);
+}
+
+QString Log_De(const Plateforme_Test& t) {
+    return t.Chemin(Journal::Nom_Fichier(Banc::Indicatif));
+}
+
 int Memoire_Enfant(const QString& log) {
     Plateforme_Test t;
-    t.Ecrit_Reglage(QStringLiteral("Setup "), QStringLiteral("Indicatif Station"), QStringLiteral("F5ABC"));
-    if (!QFile::copy(log, t.Chemin(QStringLiteral("F5ABC_TORV.log"))))
+    Choisit_Station(t);
+    if (!QFile::copy(log, Log_De(t)))
         return 1;
     Main main(t.plateforme);
     main.Form_Load();
@@ -155,10 +165,6 @@ int Memoire_Enfant(const QString& log) {
     std::printf("%lld\n", Memoire_Ko());
     return 0;
 }
-
-} // namespace
-
-namespace {
 
 QByteArray Liste_Phare_Livree() {
     QFile fichier(QStringLiteral(KEZ_LISTE_PHARE));
@@ -172,7 +178,7 @@ QByteArray Liste_Phare_Livree() {
 Banc::Banc(int qso)
     : qso(qso), phares(Liste_Phare::Phares(Fichier_Texte::Coupe_Lignes(Liste_Phare_Livree()))),
       lignes(Log_Genere::Lignes(qso, 1, phares)), octets(Fichier_Texte::Joint_Lignes(lignes)) {
-    t.Ecrit_Reglage(QStringLiteral("Setup "), QStringLiteral("Indicatif Station"), QStringLiteral("F5ABC"));
+    Choisit_Station(t);
     t.Ecrit_Fichier(Liste_Phare::Nom_Fichier, Liste_Phare_Livree());
     Remet_Log();
 }
@@ -180,11 +186,11 @@ Banc::Banc(int qso)
 Banc::~Banc() = default;
 
 QString Banc::Chemin_Log() const {
-    return t.Chemin(QStringLiteral("F5ABC_TORV.log"));
+    return Log_De(t);
 }
 
 void Banc::Remet_Log() {
-    t.Ecrit_Fichier(QStringLiteral("F5ABC_TORV.log"), octets);
+    t.Ecrit_Fichier(Journal::Nom_Fichier(Indicatif), octets);
 }
 
 void Banc::Demarre() {

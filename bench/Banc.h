@@ -12,6 +12,9 @@ class Main;
 
 // A program folder with a log of a given size, and the main window when it has been started.
 struct Banc {
+    // The station whose log is measured.
+    static inline const QString Indicatif = QStringLiteral("F5ABC");
+
     explicit Banc(int qso);
     ~Banc();
 

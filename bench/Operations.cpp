@@ -82,8 +82,7 @@ Operation Coloriage_Carte() {
 }
 
 QString Fichier_Phares_Contactes(const Banc& banc) {
-    return Rapports::Nom_Phares_Contactes(QStringLiteral("F5ABC"),
-                                          Sous_Programmes::Date_Du_Jour(banc.t.horloge));
+    return Rapports::Nom_Phares_Contactes(Banc::Indicatif, Sous_Programmes::Date_Du_Jour(banc.t.horloge));
 }
 
 } // namespace
@@ -124,7 +123,7 @@ QList<Operation> Operations() {
                       Enregistrement::Champ::Departement),
         {"export ADIF", Plancher::Ecriture, "<= 2x plancher", &Banc::Demarre,
          [](Banc& banc) { Commandes_Rapports(*banc.main).Mnu_ADIF_Click(); },
-         [](const Banc&) { return Adif::Nom_Fichier(QStringLiteral("F5ABC")); }},
+         [](const Banc&) { return Adif::Nom_Fichier(Banc::Indicatif); }},
         {"rapport des phares contactes", Plancher::Ecriture, "-", &Banc::Demarre,
          [](Banc& banc) { Sous_Programmes::Enregistre_Phares_Contactes(*banc.main); },
          Fichier_Phares_Contactes},
