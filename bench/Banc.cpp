@@ -204,6 +204,10 @@ const QByteArray& Banc::QSO_Du_Milieu() const {
     return lignes[qso / 2];
 }
 
+Journal::QSO_Choisi Banc::QSO_Choisi_Du_Milieu() const {
+    return {qso / 2, QSO_Du_Milieu()};
+}
+
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lighthouses/Liste_Phare.h"
+#include "log/Journal.h"
 #include "support/Doubles.h"
 
 #include <QByteArray>
@@ -32,6 +33,7 @@ struct Banc {
     void Demarre();
     // A record of the log, far from both ends.
     const QByteArray& QSO_Du_Milieu() const;
+    Journal::QSO_Choisi QSO_Choisi_Du_Milieu() const;
 };
 
 // What a measured operation is compared with: what the disk itself needs for the same bytes. Every

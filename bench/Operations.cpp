@@ -102,15 +102,14 @@ QList<Operation> Operations() {
          [](Banc& banc) { Verifie(Sous_Programmes::Ajout_Fin_Log(*banc.main, Nouveau_QSO()), "ajout"); }},
         {"modification", Plancher::Copie_Videe, "<= 3x plancher", Pret_A_Changer,
          [](Banc& banc) {
-             Verifie(Sous_Programmes::Remplace_QSO_Log(*banc.main, Nouveau_QSO(),
-                                                       Fichier_Texte::Decode(banc.QSO_Du_Milieu())),
-                     "modification");
+             Verifie(
+                 Sous_Programmes::Remplace_QSO_Log(*banc.main, Nouveau_QSO(), banc.QSO_Choisi_Du_Milieu()),
+                 "modification");
          }},
         {"suppression", Plancher::Copie_Videe, "<= 3x plancher", Pret_A_Changer,
          [](Banc& banc) {
-             Verifie(
-                 Sous_Programmes::Supprime_QSO_Log(*banc.main, Fichier_Texte::Decode(banc.QSO_Du_Milieu())),
-                 "suppression");
+             Verifie(Sous_Programmes::Supprime_QSO_Log(*banc.main, banc.QSO_Choisi_Du_Milieu()),
+                     "suppression");
          }},
         {"insertion", Plancher::Copie_Videe, "<= 3x plancher", Pret_A_Changer,
          [](Banc& banc) {

@@ -9,28 +9,27 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace {
 
 using Lignes = Journal::Lignes;
 
-Lignes Sans(const Lignes& lignes, const QByteArray& enregistrement) {
-    Lignes restent;
-    for (const QByteArray& ligne : lignes) {
-        if (ligne != enregistrement)
-            restent.append(ligne);
+void Change(const Lignes& lignes, qsizetype place, const QByteArray& enregistrement,
+            const QByteArray& nouveau) {
+    // Only the line at its place, and only while it holds those bytes: never a twin.
+    const Journal::QSO_Choisi choisi{place, enregistrement};
+    const bool a_sa_place = lignes[place] == enregistrement;
+    const std::optional<Lignes> restent = Journal::Supprime(lignes, choisi);
+    const std::optional<Lignes> remplacees = Journal::Remplace(lignes, choisi, nouveau);
+    KEZ_VERIFIE(restent.has_value() == a_sa_place && remplacees.has_value() == a_sa_place);
+    if (a_sa_place) {
+        Lignes attendues = lignes;
+        attendues.removeAt(place);
+        KEZ_VERIFIE(*restent == attendues);
+        attendues.insert(place, nouveau);
+        KEZ_VERIFIE(*remplacees == attendues);
     }
-    return restent;
-}
-
-void Change(const Lignes& lignes, const QByteArray& enregistrement, const QByteArray& nouveau) {
-    KEZ_VERIFIE(Journal::Supprime(lignes, enregistrement) == Sans(lignes, enregistrement));
-
-    const Lignes remplacees = Journal::Remplace(lignes, nouveau, enregistrement);
-    const bool present = lignes.contains(enregistrement);
-    KEZ_VERIFIE(remplacees.size() == lignes.size() + (present ? 0 : 1));
-    for (qsizetype i = 0; i < lignes.size(); ++i)
-        KEZ_VERIFIE(remplacees[i] == (lignes[i] == enregistrement ? nouveau : lignes[i]));
 
     const Lignes inserees = Journal::Insere(lignes, enregistrement);
     KEZ_VERIFIE(inserees.size() == lignes.size() + 1);
@@ -76,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
             KEZ_VERIFIE(relu == enregistrement);
         }
         if (i < 8)
-            Change(lignes, octets_enregistrement, nouveau);
+            Change(lignes, i, octets_enregistrement, nouveau);
     }
     return 0;
 }

@@ -459,6 +459,21 @@ void Main::Selectionne_Derniere_Ligne() {
         Liste_TORV->setCurrentRow(Liste_TORV->count() - 1);
 }
 
+void Main::Efface_Selection() {
+    Ligne_Selectionnee.clear();
+    QSO_Selectionne = {};
+}
+
+void Main::Change_Station(const QString& indicatif) {
+    Indicatif_Station = indicatif;
+    Efface_Selection();
+    edition->Efface_A_Click();
+    QString affiche = indicatif;
+    I_Station->setText(affiche.replace(QLatin1Char('_'), QLatin1Char('/')));
+    Selectionne_Bande_Mode();
+    Sous_Programmes::Lecture_Log(*this);
+}
+
 void Main::Timer1_Timer() {
     const Horloge& horloge = plateforme.horloge;
     Label37->setText(Sous_Programmes::Heure_Utc_Texte(horloge).left(5) + QStringLiteral(" Utc"));

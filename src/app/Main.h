@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Plateforme.h"
+#include "log/Journal.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -45,6 +46,8 @@ public:
     QString Revision_Programme;
     QString Historique_Versions;
     QString Ligne_Selectionnee;
+    // The log line behind Ligne_Selectionnee: what a modification or a deletion acts on.
+    Journal::QSO_Choisi QSO_Selectionne;
     bool Mode_Modification = false;
     bool Mode_Insertion = false;
     bool Prenom_Nouveau = false;
@@ -58,6 +61,10 @@ public:
     QString Chemin(const QString& nom) const;
     QString Chemin_Log() const;
     void Selectionne_Derniere_Ligne();
+    // No line chosen: editing and deleting ask for one.
+    void Efface_Selection();
+    // Another station's log: nothing chosen, loaded or typed for the last one is kept.
+    void Change_Station(const QString& indicatif);
     // Selects the stored band and mode of the current station.
     void Selectionne_Bande_Mode();
 

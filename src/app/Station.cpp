@@ -68,7 +68,6 @@ void Station::Form_Load() {
     Validation->setText(QStringLiteral("Validez"));
     Label3->setText(QStringLiteral("Indicatif"));
     Label5->setText(QStringLiteral("!!! Pour la saisie la '/' est remplacée par le '_'"));
-    main.Indicatif_Station = main.plateforme.parametres.Indicatif_Station();
     New_Indicatif->clear();
     New_Indicatif->setFocus();
 }
@@ -109,23 +108,16 @@ void Station::Validation_Click() {
     if (candidat.isEmpty())
         return;
     Parametres& parametres = main.plateforme.parametres;
-    const QString ancien = main.Indicatif_Station;
-    main.Indicatif_Station = candidat;
-    const bool fichier_neuf = !main.plateforme.fichiers.Existe(main.Chemin_Log());
+    const bool fichier_neuf = !main.plateforme.fichiers.Existe(main.Chemin(Journal::Nom_Fichier(candidat)));
     // Without its log the station is not taken: the window stays open on the callsign typed, for
     // another try once the folder can be written.
-    if (fichier_neuf && !Sous_Programmes::Creer_Log_Station(main, candidat)) {
-        main.Indicatif_Station = ancien;
+    if (fichier_neuf && !Sous_Programmes::Creer_Log_Station(main, candidat))
         return;
-    }
     parametres.Ecrit(Reglages::Indicatif_Station, candidat);
     if (fichier_neuf) {
         parametres.Ecrit(Reglages::Bande_Utilisee, QStringLiteral("0"), candidat);
         parametres.Ecrit(Reglages::Mode_Utilise, QStringLiteral("0"), candidat);
     }
-    QString affiche = parametres.Indicatif_Station();
-    main.I_Station->setText(affiche.replace(QLatin1Char('_'), QLatin1Char('/')));
-    main.Selectionne_Bande_Mode();
-    Sous_Programmes::Lecture_Log(main);
+    main.Change_Station(candidat);
     close();
 }

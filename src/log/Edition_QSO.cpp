@@ -26,6 +26,7 @@ void Edition_QSO::Liste_TORV_Click(int ligne) {
     if (ligne < 0)
         return;
     main.Ligne_Selectionnee = main.Liste_TORV->item(ligne)->text();
+    main.QSO_Selectionne = {ligne, main.Log_Affiche.value(ligne)};
 }
 
 QString Edition_QSO::Compose_QSO() const {
@@ -85,10 +86,7 @@ void Edition_QSO::Efface_A_Click() {
 }
 
 void Edition_QSO::Remet_A_Zero() {
-    main.Mode_Modification = false;
-    main.Mode_Insertion = false;
-    main.Mode_Aff->setText(Textes::Saisie_QSO);
-    qso_modifie.clear();
+    Choisit_Mode(false, false, Textes::Saisie_QSO);
     // Without its date and time the entry must not be recordable.
     main.Valide_A->setEnabled(false);
     main.Valide_A->setPalette(QPalette());
@@ -118,9 +116,11 @@ void Edition_QSO::Remet_A_Zero() {
     main.Ind_A->setFocus();
 }
 
-void Edition_QSO::Choisit_Mode(bool& mode, const QString& libelle) {
-    mode = true;
+void Edition_QSO::Choisit_Mode(bool modification, bool insertion, const QString& libelle) {
+    main.Mode_Modification = modification;
+    main.Mode_Insertion = insertion;
     main.Mode_Aff->setText(libelle);
+    qso_modifie = modification ? main.QSO_Selectionne : Journal::QSO_Choisi{};
 }
 
 void Edition_QSO::Modi_Saisie_Click() {
@@ -128,21 +128,21 @@ void Edition_QSO::Modi_Saisie_Click() {
         main.plateforme.messages.Affiche(QStringLiteral("Cliquez sur une ligne pour l'editer"));
         return;
     }
-    Choisit_Mode(main.Mode_Modification, Textes::Modification_QSO);
-    qso_modifie = Enregistrement::De_Ligne_Liste(main.Ligne_Selectionnee);
-    auto valeur = [this](Champ champ) { return Enregistrement::Valeur(qso_modifie, champ); };
+    Choisit_Mode(true, false, Textes::Modification_QSO);
+    const QString qso = Enregistrement::De_Ligne_Liste(main.Ligne_Selectionnee);
+    auto valeur = [&qso](Champ champ) { return Enregistrement::Valeur(qso, champ); };
     main.Ind_A->setText(valeur(Champ::Indicatif));
     main.Dpt_A->setText(valeur(Champ::Departement));
     main.Prenom_A->setText(valeur(Champ::Prenom));
     main.Ref_A->setText(valeur(Champ::Reference));
-    main.Date_A->setText(Enregistrement::Colonnes(qso_modifie, Champ::Date));
-    main.Heure_A->setText(Enregistrement::Colonnes(qso_modifie, Champ::Heure));
+    main.Date_A->setText(Enregistrement::Colonnes(qso, Champ::Date));
+    main.Heure_A->setText(Enregistrement::Colonnes(qso, Champ::Heure));
     main.Mode_A->setEditText(valeur(Champ::Mode));
     main.Bande_A->setEditText(valeur(Champ::Bande));
     main.RST_A->setText(valeur(Champ::Report_Recu));
     main.RSTE_A->setText(valeur(Champ::Report_Envoye));
     main.Rem_A->setText(valeur(Champ::Nom_Phare));
-    main.QSL_A->setChecked(Enregistrement::Colonnes(qso_modifie, Champ::QSL) == Enregistrement::Marque_QSL);
+    main.QSL_A->setChecked(Enregistrement::Colonnes(qso, Champ::QSL) == Enregistrement::Marque_QSL);
     main.Ind_A->setEnabled(true);
     Couleurs::Colorie(main.Ind_A, Couleurs::Vert_Saisie);
     main.Ind_A->setFocus();
@@ -154,12 +154,20 @@ void Edition_QSO::Annule_Saisie_Click() {
         messages.Affiche(QStringLiteral("Cliquez sur une ligne pour l'effacerer"));
         return;
     }
-    const QString enregistrement = Enregistrement::De_Ligne_Liste(main.Ligne_Selectionnee);
-    if (messages.Demande(QStringLiteral("Voulez vous Supprimer ce QSO ?")))
-        Sous_Programmes::Supprime_QSO_Log(main, enregistrement);
+    const Journal::QSO_Choisi choisi = main.QSO_Selectionne;
+    if (!messages.Demande(QStringLiteral("Voulez vous Supprimer ce QSO ?")) ||
+        !Sous_Programmes::Supprime_QSO_Log(main, choisi))
+        return;
+    // The QSO being modified follows its line; once deleted it can no longer be replaced.
+    if (qso_modifie.position == choisi.position)
+        qso_modifie = {};
+    else if (qso_modifie.position > choisi.position)
+        --qso_modifie.position;
 }
 
 void Edition_QSO::Ajout_QSO_Click() {
-    Choisit_Mode(main.Mode_Insertion, Textes::Insertion_QSO);
+    // The entry typed so far, even a QSO loaded for modification, goes in by its date and time: the
+    // loaded QSO stays as it is.
+    Choisit_Mode(false, true, Textes::Insertion_QSO);
     main.Ind_A->setFocus();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "log/Journal.h"
+
 #include <QObject>
 #include <QString>
 
@@ -28,9 +30,10 @@ private:
     bool Ecrit_QSO(const QString& enregistrement);
     // Back to the ordinary entry of a new QSO, every field emptied.
     void Remet_A_Zero();
-    void Choisit_Mode(bool& mode, const QString& libelle);
+    // One mode at a time, so that the caption always names what recording will do.
+    void Choisit_Mode(bool modification, bool insertion, const QString& libelle);
 
     Main& main;
     // The QSO loaded for modification: the one replaced, whatever line is selected since.
-    QString qso_modifie;
+    Journal::QSO_Choisi qso_modifie;
 };

@@ -48,21 +48,26 @@ Lignes Ajoute(Lignes lignes, const QByteArray& enregistrement) {
     return lignes;
 }
 
-Lignes Remplace(Lignes lignes, const QByteArray& nouveau, const QByteArray& ancien) {
-    bool remplace = false;
-    for (QByteArray& ligne : lignes) {
-        if (ligne == ancien) {
-            ligne = nouveau;
-            remplace = true;
-        }
-    }
-    if (!remplace)
-        lignes.append(nouveau);
+namespace {
+
+bool A_Sa_Place(const Lignes& lignes, const QSO_Choisi& choisi) {
+    return choisi.position >= 0 && choisi.position < lignes.size() &&
+           lignes[choisi.position] == choisi.octets;
+}
+
+} // namespace
+
+std::optional<Lignes> Remplace(Lignes lignes, const QSO_Choisi& ancien, const QByteArray& nouveau) {
+    if (!A_Sa_Place(lignes, ancien))
+        return std::nullopt;
+    lignes[ancien.position] = nouveau;
     return lignes;
 }
 
-Lignes Supprime(Lignes lignes, const QByteArray& enregistrement) {
-    lignes.removeAll(enregistrement);
+std::optional<Lignes> Supprime(Lignes lignes, const QSO_Choisi& choisi) {
+    if (!A_Sa_Place(lignes, choisi))
+        return std::nullopt;
+    lignes.removeAt(choisi.position);
     return lignes;
 }
 

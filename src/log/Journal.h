@@ -13,14 +13,23 @@ namespace Journal {
 
 using Lignes = QList<QByteArray>;
 
+// A line of the log as the operator chose it in the list: its place (from 0) and its bytes. A twin
+// elsewhere in the log is never taken for it, nor a line that took its place meanwhile.
+struct QSO_Choisi {
+    qsizetype position = -1;
+    QByteArray octets;
+
+    bool Vide() const { return position < 0; }
+};
+
 QString Nom_Fichier(const QString& indicatif);
 
 // The record after the last line.
 Lignes Ajoute(Lignes lignes, const QByteArray& enregistrement);
-// Every line equal to `ancien` replaced by `nouveau`; `nouveau` after the last line when none was.
-Lignes Remplace(Lignes lignes, const QByteArray& nouveau, const QByteArray& ancien);
-// Every line equal to the record dropped.
-Lignes Supprime(Lignes lignes, const QByteArray& enregistrement);
+// The chosen line replaced by `nouveau`, or dropped; nothing when that line no longer stands at its
+// place with its bytes.
+std::optional<Lignes> Remplace(Lignes lignes, const QSO_Choisi& ancien, const QByteArray& nouveau);
+std::optional<Lignes> Supprime(Lignes lignes, const QSO_Choisi& choisi);
 // The record before the first line of the same or a later date and time, else after the last.
 // Lines whose date or time cannot be read keep their place and are passed over.
 Lignes Insere(Lignes lignes, const QByteArray& enregistrement);

@@ -6,6 +6,7 @@
 #include "app/Messages.h"
 #include "log/Journal.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <functional>
@@ -13,6 +14,13 @@
 namespace Sous_Programmes {
 
 namespace {
+
+// The chosen line moved, changed or went (another program rewrote the log, or the QSO was deleted).
+QString Message_QSO_Deplace(const QString& chemin) {
+    return QStringLiteral("Le QSO choisi n'est plus à sa place dans le log %1.\r\n"
+                          "Rien n'a été écrit : cliquez à nouveau sur la ligne dans la liste.")
+        .arg(QDir::toNativeSeparators(chemin));
+}
 
 // The log's lines from a reading of it; a missing log is an empty one (the first change creates it).
 std::optional<Journal::Lignes> Lignes_Du_Log(Main& main, const Lecture_Fichier& lecture) {
@@ -71,20 +79,29 @@ void Affiche_Log(Main& main, const Journal::Lignes& lignes, const QString& empre
     main.Ind_A->setFocus();
 }
 
-bool Reecrit(Main& main, const std::function<Journal::Lignes(Journal::Lignes)>& changement) {
+using Changement = std::function<std::optional<Journal::Lignes>(Journal::Lignes)>;
+
+bool Reecrit(Main& main, const Changement& changement) {
     const std::optional<Journal::Lignes> anciennes = Lit_Log(main);
     if (!anciennes)
         return false;
-    const Journal::Lignes nouvelles = changement(*anciennes);
-    const QString raison = main.plateforme.fichiers.Remplace(main.Chemin_Log(), nouvelles);
+    const std::optional<Journal::Lignes> nouvelles = changement(*anciennes);
+    if (!nouvelles) {
+        main.plateforme.messages.Affiche(Message_QSO_Deplace(main.Chemin_Log()));
+        // The operator chooses the line again in the log as it is now.
+        Lecture_Log(main);
+        main.Efface_Selection();
+        return false;
+    }
+    const QString raison = main.plateforme.fichiers.Remplace(main.Chemin_Log(), *nouvelles);
     if (!raison.isEmpty()) {
         main.plateforme.messages.Affiche(Message_Ecriture_Impossible(main.Chemin_Log(), raison));
         return false;
     }
-    Affiche_Log(main, nouvelles, main.plateforme.fichiers.Empreinte(main.Chemin_Log()));
+    Affiche_Log(main, *nouvelles, main.plateforme.fichiers.Empreinte(main.Chemin_Log()));
     // With the last QSO gone there is no line left to edit.
-    if (nouvelles.isEmpty())
-        main.Ligne_Selectionnee.clear();
+    if (nouvelles->isEmpty())
+        main.Efface_Selection();
     main.Selectionne_Derniere_Ligne();
     return true;
 }
@@ -116,15 +133,15 @@ bool Ajout_Fin_Log(Main& main, const QString& enregistrement) {
     return Reecrit(main, [&](Journal::Lignes lignes) { return Journal::Ajoute(std::move(lignes), ligne); });
 }
 
-bool Remplace_QSO_Log(Main& main, const QString& nouveau, const QString& ancien) {
-    const QByteArray ligne = Fichier_Texte::Encode(nouveau), vieille = Fichier_Texte::Encode(ancien);
+bool Remplace_QSO_Log(Main& main, const QString& nouveau, const Journal::QSO_Choisi& ancien) {
+    const QByteArray ligne = Fichier_Texte::Encode(nouveau);
     return Reecrit(
-        main, [&](Journal::Lignes lignes) { return Journal::Remplace(std::move(lignes), ligne, vieille); });
+        main, [&](Journal::Lignes lignes) { return Journal::Remplace(std::move(lignes), ancien, ligne); });
 }
 
-bool Supprime_QSO_Log(Main& main, const QString& enregistrement) {
-    const QByteArray ligne = Fichier_Texte::Encode(enregistrement);
-    return Reecrit(main, [&](Journal::Lignes lignes) { return Journal::Supprime(std::move(lignes), ligne); });
+bool Supprime_QSO_Log(Main& main, const Journal::QSO_Choisi& choisi) {
+    return Reecrit(main,
+                   [&](Journal::Lignes lignes) { return Journal::Supprime(std::move(lignes), choisi); });
 }
 
 bool Insere_QSO_Log(Main& main, const QString& enregistrement) {

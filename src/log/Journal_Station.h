@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Fichiers.h"
+#include "log/Journal.h"
 
 #include <QString>
 #include <optional>
@@ -18,8 +19,10 @@ Lecture_Fichier Lit_Fichier_Log(Main& main);
 // Reads the log from the file and shows it.
 void Lecture_Log(Main& main);
 bool Ajout_Fin_Log(Main& main, const QString& enregistrement);
-bool Remplace_QSO_Log(Main& main, const QString& nouveau, const QString& ancien);
-bool Supprime_QSO_Log(Main& main, const QString& enregistrement);
+// The chosen QSO is changed only where it stands, never a twin of it: when the log no longer holds it
+// at its place, the operator is told, nothing is written and the list shows the log as it is.
+bool Remplace_QSO_Log(Main& main, const QString& nouveau, const Journal::QSO_Choisi& ancien);
+bool Supprime_QSO_Log(Main& main, const Journal::QSO_Choisi& choisi);
 bool Insere_QSO_Log(Main& main, const QString& enregistrement);
 // Starts a new station's log as a copy of the template FXXXX.txt (an empty log without it).
 bool Creer_Log_Station(Main& main, const QString& indicatif);

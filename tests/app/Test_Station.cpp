@@ -95,6 +95,7 @@ void Test_Station::Nouvelle_Station() {
     QTRY_VERIFY(!main.findChild<Station*>());
 }
 
+// Nothing chosen, loaded or typed in one station's log can reach another's.
 void Test_Station::Station_Existante() {
     Plateforme_Test t;
     t.Ecrit_Reglage("Setup ", "Indicatif Station", "F6OLD");
@@ -105,18 +106,28 @@ void Test_Station::Station_Existante() {
     t.Ecrit_Fichier("F6OLD_TORV.log", QSO + "\r\n");
     Main main(t.plateforme);
     main.Form_Load();
-    const QString ligne_avant = main.Ligne_Selectionnee;
+    main.Modi_Saisie->click();
+    QCOMPARE(main.Mode_Aff->text(), QStringLiteral("Modification QSO"));
     Station* station = Ouvre_Station(main);
     QTest::keyClicks(station->New_Indicatif, "F5ABC");
     station->Validation->click();
 
-    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), log);
     QCOMPARE(t.Reglage("Setup F5ABC", "bande Utilisee"), QStringLiteral("4"));
     QCOMPARE(main.Bande_A->currentText(), QStringLiteral("14 Mhz"));
     QCOMPARE(main.Mode_A->currentText(), QStringLiteral("CW"));
     QCOMPARE(main.Liste_TORV->count(), 2);
     QCOMPARE(main.Liste_TORV->currentRow(), -1);
-    QCOMPARE(main.Ligne_Selectionnee, ligne_avant);
+    QCOMPARE(main.Ligne_Selectionnee, QString());
+    QCOMPARE(main.Mode_Aff->text(), QStringLiteral("Saisie QSO"));
+    QVERIFY(!main.Mode_Modification && !main.Mode_Insertion);
+    QCOMPARE(main.Ind_A->text(), QString());
+    QVERIFY(!main.Valide_A->isEnabled());
+    main.Modi_Saisie->click();
+    main.Annule_Saisie->click();
+    QCOMPARE(t.messages.textes,
+             QStringList({"Cliquez sur une ligne pour l'editer", "Cliquez sur une ligne pour l'effacerer"}));
+    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), log);
+    QCOMPARE(t.Lit_Fichier("F6OLD_TORV.log"), QSO + "\r\n");
 }
 
 void Test_Station::Une_Seule_Fenetre() {

@@ -1,6 +1,7 @@
 #include "Clavier.h"
 #include "Tests_Log.h"
 #include "log/Enregistrement.h"
+#include "log/Journal.h"
 
 #include <QAction>
 #include <QDir>
@@ -63,7 +64,6 @@ void Test_Edition_QSO::Modification_data() {
     QTest::newRow("en place") << "" << Fichier({A, B_Modifie, C});
     QTest::newRow("autre ligne choisie entre-temps") << "clic" << Fichier({A, B_Modifie, C});
     QTest::newRow("autre QSO supprime entre-temps") << "suppression autre" << Fichier({B_Modifie, C});
-    QTest::newRow("QSO charge supprime: ajoute a la fin") << "suppression" << Fichier({A, C, B_Modifie});
 }
 
 void Test_Edition_QSO::Modification() {
@@ -83,10 +83,10 @@ void Test_Edition_QSO::Modification() {
     QCOMPARE(Champ(main), main.Ind_A);
     if (entre_temps == "clic")
         main.Liste_TORV->setCurrentRow(2);
-    if (entre_temps == "suppression autre")
+    if (entre_temps == "suppression autre") {
         main.Liste_TORV->setCurrentRow(0);
-    if (entre_temps.startsWith("suppression"))
         main.Annule_Saisie->click();
+    }
     main.Ind_A->setFocus();
     t.messages.textes.clear();
     Valide_La_Chaine(main, {{"RSTE_A", "57"}});
@@ -175,19 +175,34 @@ void Test_Edition_QSO::Sans_Ligne_Choisie() {
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), QByteArray("<absent>"));
 }
 
+// Each order of the buttons: the caption names what recording does, and recording does just that.
 void Test_Edition_QSO::Modes_data() {
     QTest::addColumn<QStringList>("boutons");
     QTest::addColumn<QString>("libelle"); // with Mode_Modification and Mode_Insertion
-    const auto ligne = [](const char* nom, const QStringList& boutons, const char* libelle) {
-        QTest::newRow(nom) << boutons << QString(libelle);
+    const auto ligne = [](const QStringList& boutons, const char* libelle) {
+        QTest::newRow(qPrintable(boutons.join(QLatin1Char(' ')))) << boutons << QString(libelle);
     };
-    ligne("depart", {}, "Saisie QSO 0 0");
-    ligne("insertion", {"Ajout_QSO"}, "Insertion QSO 0 1");
-    ligne("modification", {"Modi_Saisie"}, "Modification QSO 1 0");
-    ligne("insertion puis modification", {"Ajout_QSO", "Modi_Saisie"}, "Modification QSO 1 1");
-    ligne("modification puis insertion", {"Modi_Saisie", "Ajout_QSO"}, "Insertion QSO 1 1");
-    ligne("effacement", {"Ajout_QSO", "Modi_Saisie", "Efface_A"}, "Saisie QSO 0 0");
-    ligne("suppression ne change rien", {"Ajout_QSO", "Annule_Saisie"}, "Insertion QSO 0 1");
+    const QString M = "Modi_Saisie", I = "Ajout_QSO", E = "Efface_A", V = "Valide_A";
+    ligne({}, "Saisie QSO 0 0");
+    ligne({I}, "Insertion QSO 0 1");
+    ligne({M}, "Modification QSO 1 0");
+    ligne({E}, "Saisie QSO 0 0");
+    ligne({I, M}, "Modification QSO 1 0");
+    ligne({M, I}, "Insertion QSO 0 1");
+    ligne({M, E}, "Saisie QSO 0 0");
+    ligne({E, M}, "Modification QSO 1 0");
+    ligne({I, E}, "Saisie QSO 0 0");
+    ligne({E, I}, "Insertion QSO 0 1");
+    ligne({M, I, E}, "Saisie QSO 0 0");
+    ligne({I, M, E}, "Saisie QSO 0 0");
+    ligne({M, E, I}, "Insertion QSO 0 1");
+    ligne({I, E, M}, "Modification QSO 1 0");
+    ligne({E, M, I}, "Insertion QSO 0 1");
+    ligne({E, I, M}, "Modification QSO 1 0");
+    ligne({M, V, I}, "Insertion QSO 0 1");
+    ligne({I, V, M}, "Modification QSO 1 0");
+    ligne({M, I, V}, "Saisie QSO 0 0");
+    ligne({"Annule_Saisie", I}, "Insertion QSO 0 1");
 }
 
 void Test_Edition_QSO::Modes() {
@@ -195,11 +210,115 @@ void Test_Edition_QSO::Modes() {
     QFETCH(QString, libelle);
     Poste poste(Log_ABC);
     auto& [t, main] = poste;
-    t.messages.reponses = {false};
-    for (const QString& bouton : boutons)
+    main.Mnu_Date_Man->trigger();
+    // The QSO loaded for modification is C; what is typed goes between A and B by its date.
+    const QByteArray N = Q("F5NEW", "02/07/06", "09:00", "PB1004");
+    const QMap<QString, QString> saisie{
+        {"Ind_A", "f5new"}, {"Ref_A", "PB1004"}, {"Date_A", "02/07/06"}, {"Heure_A", "09:00"}};
+    Lignes log{A, B, C};
+    for (const QString& bouton : boutons) {
+        main.Liste_TORV->setCurrentRow(log.size() - 1);
+        // Recording or deleting on the way is answered No: only the last recording writes.
+        t.messages.reponses = {false};
+        if (bouton == "Valide_A") {
+            main.Bande_A->setEditText("14 Mhz");
+            Valide_La_Chaine(main, saisie);
+            continue;
+        }
         main.findChild<QPushButton*>(bouton)->click();
+    }
     QCOMPARE(Etat_Saisie(main).last(), "Mode_Aff " + libelle);
     QCOMPARE(Champ(main), main.Ind_A);
+    main.Liste_TORV->setCurrentRow(0);
+    t.messages.reponses.clear();
+    main.Bande_A->setEditText("14 Mhz");
+    Valide_La_Chaine(main, saisie);
+    if (libelle.startsWith("Saisie"))
+        log.append(N);
+    else if (libelle.startsWith("Insertion"))
+        log.insert(1, N);
+    else
+        log.last() = N;
+    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Fichier(log));
+}
+
+// A line and its twin: only the line the operator chose is changed, and only while it is still at its
+// place. Otherwise the operator is told, nothing is written and the list shows the log as it is.
+void Test_Edition_QSO::Doublons_data() {
+    QTest::addColumn<Lignes>("log");
+    QTest::addColumn<int>("ligne");
+    QTest::addColumn<QString>("geste");
+    QTest::addColumn<Lignes>("ailleurs"); // the log as another program leaves it meanwhile, if it does
+    QTest::addColumn<Lignes>("fichier");
+    QTest::addColumn<bool>("refuse");
+    const Lignes ABBC{A, B, B, C};
+    QTest::newRow("suppression du second")
+        << ABBC << 2 << "suppression" << Lignes{} << Lignes{A, B, C} << false;
+    QTest::newRow("modification du premier")
+        << ABBC << 1 << "modification" << Lignes{} << Lignes{A, B_Modifie, B, C} << false;
+    QTest::newRow("modification du second")
+        << ABBC << 2 << "modification" << Lignes{} << Lignes{A, B, B_Modifie, C} << false;
+    const Lignes deplaces{A, B, C, B};
+    QTest::newRow("suppression, log change par ailleurs")
+        << ABBC << 2 << "suppression" << deplaces << deplaces << true;
+    QTest::newRow("modification, log change par ailleurs")
+        << ABBC << 2 << "modification" << deplaces << deplaces << true;
+    QTest::newRow("modification, ligne raccourcie par ailleurs")
+        << ABBC << 1 << "modification" << Lignes{A, B.left(60), B, C} << Lignes{A, B.left(60), B, C} << true;
+    QTest::newRow("modification d'un QSO supprime entre-temps")
+        << Lignes{A, B, C} << 1 << "modification, suppression" << Lignes{} << Lignes{A, C} << true;
+}
+
+void Test_Edition_QSO::Doublons() {
+    QFETCH(Lignes, log);
+    QFETCH(int, ligne);
+    QFETCH(QString, geste);
+    QFETCH(Lignes, ailleurs);
+    QFETCH(Lignes, fichier);
+    QFETCH(bool, refuse);
+    Poste poste({{"F5ABC_TORV.log", Fichier(log)}});
+    auto& [t, main] = poste;
+    main.Mnu_Date_Man->trigger();
+    main.Liste_TORV->setCurrentRow(ligne);
+    if (geste.startsWith("modification"))
+        main.Modi_Saisie->click();
+    if (geste == "modification, suppression")
+        main.Annule_Saisie->click();
+    if (!ailleurs.isEmpty())
+        t.Ecrit_Fichier("F5ABC_TORV.log", Fichier(ailleurs));
+    t.messages.textes.clear();
+    if (geste.startsWith("modification")) {
+        main.Ind_A->setFocus();
+        Valide_La_Chaine(main, {{"RSTE_A", "57"}});
+    } else {
+        main.Annule_Saisie->click();
+    }
+    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Fichier(fichier));
+    QStringList lignes;
+    for (int i = 0; i < main.Liste_TORV->count(); ++i)
+        lignes << main.Liste_TORV->item(i)->text();
+    QStringList attendues;
+    for (int i = 0; i < fichier.size(); ++i)
+        attendues << Journal::Ligne_Liste(fichier, i);
+    QCOMPARE(lignes, attendues);
+    const QString question = geste == "suppression" ? "Voulez vous Supprimer ce QSO ?" : Question;
+    if (!refuse) {
+        QCOMPARE(t.messages.textes, QStringList{question});
+        QCOMPARE(main.Mode_Aff->text(), QStringLiteral("Saisie QSO"));
+        return;
+    }
+    QCOMPARE(t.messages.textes,
+             QStringList({question,
+                          QStringLiteral("Le QSO choisi n'est plus à sa place dans le log %1.\r\n"
+                                         "Rien n'a été écrit : cliquez à nouveau sur la ligne dans la liste.")
+                              .arg(QDir::toNativeSeparators(t.Chemin("F5ABC_TORV.log")))}));
+    // The line is to be chosen again; an entry in progress is kept as it was typed.
+    QCOMPARE(main.Ligne_Selectionnee, QString());
+    if (geste.startsWith("modification")) {
+        QCOMPARE(main.Mode_Aff->text(), QStringLiteral("Modification QSO"));
+        QCOMPARE(main.RSTE_A->text(), QStringLiteral("57"));
+        QVERIFY(main.Valide_A->isEnabled());
+    }
 }
 
 void Test_Edition_QSO::Effacement() {

@@ -13,6 +13,8 @@ using Lignes = QList<QByteArray>;
 using Clavier::Fichier;
 using Clavier::Poste;
 
+Q_DECLARE_METATYPE(Journal::QSO_Choisi)
+
 namespace {
 
 // A record with its date and time; the callsign tells the records apart.
@@ -31,21 +33,25 @@ void Test_Journal::Changements_data() {
     QTest::addColumn<QString>("changement");
     QTest::addColumn<Lignes>("avant");
     QTest::addColumn<QByteArray>("nouveau");
-    QTest::addColumn<QByteArray>("ancien");
-    QTest::addColumn<Lignes>("apres");
+    QTest::addColumn<Journal::QSO_Choisi>("choisi");
+    QTest::addColumn<Lignes>("apres"); // "<refuse>" alone: nothing to write
     const auto ligne = [](const char* nom, const char* changement, const Lignes& avant,
-                          const QByteArray& nouveau, const Lignes& apres, const QByteArray& ancien = {}) {
-        QTest::newRow(nom) << changement << avant << nouveau << ancien << apres;
+                          const QByteArray& nouveau, const Lignes& apres,
+                          const Journal::QSO_Choisi& choisi = {}) {
+        QTest::newRow(nom) << changement << avant << nouveau << choisi << apres;
     };
-    const QByteArray n = Q("N", "01/01/06", "10:00"), z = Q("Z", "01/01/06", "10:00");
+    const QByteArray n = Q("N", "01/01/06", "10:00");
+    const Lignes refuse{"<refuse>"};
     ligne("ajout, log vide", "ajoute", {}, n, {n});
     ligne("ajout a la fin", "ajoute", {B, A}, n, {B, A, n});
-    ligne("remplace en place", "remplace", {A, B}, n, {n, B}, A);
-    ligne("remplace les doublons", "remplace", {A, B, A}, n, {n, B, n}, A);
-    ligne("remplace un absent: ajoute", "remplace", {A, B}, n, {A, B, n}, z);
-    ligne("supprime", "supprime", {A, B}, A, {B});
-    ligne("supprime les doublons", "supprime", {A, B, A}, A, {B});
-    ligne("supprime un absent", "supprime", {A, B}, n, {A, B});
+    ligne("remplace en place", "remplace", {A, B}, n, {n, B}, {0, A});
+    ligne("remplace le doublon choisi seul", "remplace", {A, B, A}, n, {A, B, n}, {2, A});
+    ligne("remplace une ligne deplacee: rien", "remplace", {B, A}, n, refuse, {0, A});
+    ligne("remplace au-dela du log: rien", "remplace", {A, B}, n, refuse, {2, A});
+    ligne("remplace sans ligne choisie: rien", "remplace", {A, B}, n, refuse);
+    ligne("supprime", "supprime", {A, B}, {}, {B}, {0, A});
+    ligne("supprime le doublon choisi seul", "supprime", {A, B, A}, {}, {B, A}, {0, A});
+    ligne("supprime une ligne changee: rien", "supprime", {A, B}, {}, refuse, {1, A});
     ligne("insere, log vide", "insere", {}, n, {n});
     ligne("insere avant le meme moment", "insere", {A, B}, n, {n, A, B});
     const QByteArray tard = Q("T", "01/01/06", "10:01");
@@ -70,13 +76,14 @@ void Test_Journal::Changements() {
     QFETCH(QString, changement);
     QFETCH(Lignes, avant);
     QFETCH(QByteArray, nouveau);
-    QFETCH(QByteArray, ancien);
+    QFETCH(Journal::QSO_Choisi, choisi);
     QFETCH(Lignes, apres);
-    const Lignes obtenu = changement == "ajoute"     ? Journal::Ajoute(avant, nouveau)
-                          : changement == "remplace" ? Journal::Remplace(avant, nouveau, ancien)
-                          : changement == "supprime" ? Journal::Supprime(avant, nouveau)
-                                                     : Journal::Insere(avant, nouveau);
-    QCOMPARE(obtenu, apres);
+    const std::optional<Lignes> obtenu = changement == "ajoute" ? Journal::Ajoute(avant, nouveau)
+                                         : changement == "remplace"
+                                             ? Journal::Remplace(avant, choisi, nouveau)
+                                         : changement == "supprime" ? Journal::Supprime(avant, choisi)
+                                                                    : Journal::Insere(avant, nouveau);
+    QCOMPARE(obtenu.value_or(Lignes{"<refuse>"}), apres);
 }
 
 void Test_Journal::Premiere_Date_Reference_data() {
@@ -121,8 +128,8 @@ void Test_Journal::Reecriture_Par_La_Fenetre() {
     main.Liste_TORV->setCurrentRow(0);
     t.Ecrit_Fichier("F5ABC_TORV.log", avant);
     QVERIFY(changement == "ajoute"     ? Sous_Programmes::Ajout_Fin_Log(main, n)
-            : changement == "remplace" ? Sous_Programmes::Remplace_QSO_Log(main, n, A)
-            : changement == "supprime" ? Sous_Programmes::Supprime_QSO_Log(main, A)
+            : changement == "remplace" ? Sous_Programmes::Remplace_QSO_Log(main, n, {0, A})
+            : changement == "supprime" ? Sous_Programmes::Supprime_QSO_Log(main, {0, A})
                                        : Sous_Programmes::Insere_QSO_Log(main, n));
     QVERIFY(t.messages.textes.isEmpty());
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), fichier);
@@ -142,7 +149,7 @@ void Test_Journal::Panne_Au_Milieu() {
     Poste poste({{"F5ABC_TORV.log", Fichier({A, B})}});
     auto& [t, main] = poste;
     t.fichiers.panne = Fichiers_Defaillants::Etape::Ecriture;
-    QVERIFY(!Sous_Programmes::Supprime_QSO_Log(main, A));
+    QVERIFY(!Sous_Programmes::Supprime_QSO_Log(main, {0, A}));
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Fichier({A, B}));
     QCOMPARE(t.messages.textes.size(), 1);
     QVERIFY(t.messages.textes[0].startsWith(QStringLiteral("Impossible d'enregistrer le fichier %1 : ")
@@ -155,7 +162,7 @@ void Test_Journal::Suppression_Du_Dernier_QSO() {
     Poste poste({{"F5ABC_TORV.log", Fichier({A})}});
     auto& [t, main] = poste;
     QCOMPARE(Enregistrement::De_Ligne_Liste(main.Ligne_Selectionnee).toLatin1(), A);
-    QVERIFY(Sous_Programmes::Supprime_QSO_Log(main, A));
+    QVERIFY(Sous_Programmes::Supprime_QSO_Log(main, {0, A}));
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), QByteArray());
     QCOMPARE(main.Liste_TORV->count(), 0);
     QCOMPARE(main.Ligne_Selectionnee, QString());
@@ -166,6 +173,6 @@ void Test_Journal::Ligne_Illisible_Gardee() {
     Poste poste({{"F5ABC_TORV.log", A + "\r\n" + abimee + "\n\r\n" + B}});
     auto& [t, main] = poste;
     QCOMPARE(main.Liste_TORV->count(), 4);
-    QVERIFY(Sous_Programmes::Supprime_QSO_Log(main, B));
+    QVERIFY(Sous_Programmes::Supprime_QSO_Log(main, {3, B}));
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), A + "\r\n" + abimee + "\r\n\r\n");
 }

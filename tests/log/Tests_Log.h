@@ -87,6 +87,8 @@ private slots:
     void Sans_Ligne_Choisie();
     void Modes_data();
     void Modes();
+    void Doublons_data();
+    void Doublons();
     void Effacement();
     void Reponse_Non();
     void Panne_Garde_La_Saisie_data();

@@ -37,8 +37,9 @@ int Reecrit_Sans_Fin(const QString& log, const QByteArray& enregistrement) {
             Dit("illisible");
             return 2;
         }
-        const Journal::Lignes lignes = lecture.lignes.contains(enregistrement)
-                                           ? Journal::Supprime(lecture.lignes, enregistrement)
+        const qsizetype place = lecture.lignes.indexOf(enregistrement);
+        const Journal::Lignes lignes = place >= 0
+                                           ? *Journal::Supprime(lecture.lignes, {place, enregistrement})
                                            : Journal::Insere(lecture.lignes, enregistrement);
         if (!fichiers.Remplace(log, lignes).isEmpty()) {
             Dit("echec");

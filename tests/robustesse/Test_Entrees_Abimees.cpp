@@ -140,9 +140,9 @@ void Test_Entrees_Abimees::Log_Abime() {
     QCOMPARE(main.Liste_TORV->count(), lignes.size() + 3);
 
     const QByteArray M = Q("F5MMM", "01/01/99", "10:00");
-    QVERIFY(Sous_Programmes::Remplace_QSO_Log(main, Fichier_Texte::Decode(M), Fichier_Texte::Decode(A)));
+    QVERIFY(Sous_Programmes::Remplace_QSO_Log(main, Fichier_Texte::Decode(M), {0, A}));
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Joint_Lignes(Lignes{M, B} + lignes + Lignes{Z}));
-    QVERIFY(Sous_Programmes::Supprime_QSO_Log(main, Fichier_Texte::Decode(B)));
+    QVERIFY(Sous_Programmes::Supprime_QSO_Log(main, {1, B}));
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Joint_Lignes(Lignes{M} + lignes + Lignes{Z}));
     // Lines whose date cannot be read are passed over.
     QVERIFY(Sous_Programmes::Insere_QSO_Log(main, Fichier_Texte::Decode(N)));
@@ -216,7 +216,7 @@ void Test_Entrees_Abimees::Lignes_De_La_Liste_Entieres() {
         QVERIFY(Sous_Programmes::Ajout_Fin_Log(main, Fichier_Texte::Decode(N)));
         apres.append(N);
     } else if (changement == "suppression") {
-        QVERIFY(Sous_Programmes::Supprime_QSO_Log(main, Fichier_Texte::Decode(log.constLast())));
+        QVERIFY(Sous_Programmes::Supprime_QSO_Log(main, {log.size() - 1, log.constLast()}));
         apres.removeLast();
     }
     QListWidget* liste = main.Liste_TORV;
@@ -232,7 +232,7 @@ void Test_Entrees_Abimees::Lignes_De_La_Liste_Entieres() {
 }
 
 // The operator clicks the damaged line and deletes or changes it: the list line gives back the
-// record when the line was a whole one; otherwise the log keeps the line as it was.
+// record when the line was a whole one, and whatever its bytes the change acts on that line alone.
 void Test_Entrees_Abimees::Ligne_Abimee_Choisie_Par_L_Operateur_data() {
     QTest::addColumn<QByteArray>("abime");
     QTest::addColumn<bool>("relue");
@@ -252,11 +252,14 @@ void Test_Entrees_Abimees::Ligne_Abimee_Choisie_Par_L_Operateur() {
     const QString choisi = Enregistrement::De_Ligne_Liste(main.Ligne_Selectionnee);
     QCOMPARE(Fichier_Texte::Encode(choisi) == abime, relue);
 
-    QVERIFY(Sous_Programmes::Remplace_QSO_Log(main, Fichier_Texte::Decode(B), choisi));
-    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Joint_Lignes(relue ? Lignes{A, B, N} : Lignes{A, abime, N, B}));
+    QCOMPARE(main.QSO_Selectionne.octets, abime);
+    QVERIFY(Sous_Programmes::Remplace_QSO_Log(main, Fichier_Texte::Decode(B), main.QSO_Selectionne));
+    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Joint_Lignes({A, B, N}));
     t.Ecrit_Fichier("F5ABC_TORV.log", Joint_Lignes({A, abime, N}));
-    QVERIFY(Sous_Programmes::Supprime_QSO_Log(main, choisi));
-    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Joint_Lignes(relue ? Lignes{A, N} : Lignes{A, abime, N}));
+    Sous_Programmes::Lecture_Log(main);
+    main.Liste_TORV->setCurrentRow(1);
+    QVERIFY(Sous_Programmes::Supprime_QSO_Log(main, main.QSO_Selectionne));
+    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Joint_Lignes({A, N}));
     QCOMPARE(t.messages.textes, QStringList());
 }
 

@@ -245,7 +245,9 @@ const QList<Geste>& Gestes() {
     static const QList<Geste> table{
         Enregistrement_En("nouveau QSO", "", [](Lignes l) { return Journal::Ajoute(l, QSO_Tape); }),
         Enregistrement_En("modification", "modification",
-                          [](Lignes l) { return Journal::Remplace(l, QSO_Tape, QSO_Vise()); }),
+                          [](Lignes l) {
+                              return *Journal::Remplace(l, {3000, QSO_Vise()}, QSO_Tape);
+                          }),
         Enregistrement_En("insertion", "insertion", [](Lignes l) { return Journal::Insere(l, QSO_Tape); }),
         {"suppression", [](const Main&) { return QStringList{Log_Station}; },
          [](Main& main) {
@@ -255,7 +257,7 @@ const QList<Geste>& Gestes() {
          [](Main& main) { main.Annule_Saisie->click(); }, QStringLiteral("Voulez vous Supprimer ce QSO ?"),
          nullptr,
          [](const Main&, Dossier& dossier) {
-             Change_Log(dossier, [](Lignes l) { return Journal::Supprime(l, QSO_Vise()); });
+             Change_Log(dossier, [](Lignes l) { return *Journal::Supprime(l, {3000, QSO_Vise()}); });
          }},
         Nouvelle_Station("nouvelle station", false),
         Nouvelle_Station("nouvelle station, modele vide", true),
