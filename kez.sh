@@ -17,6 +17,28 @@ CAPTURE_PACKAGES=(xvfb xauth xdotool imagemagick)
 
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
+# The test suite reads the ADIF export with an independent reader, an npm package installed into the
+# build folder (tests/reports/CMakeLists.txt says where); without it that test is skipped.
+LECTEUR_ADIF=adif-parser-ts
+LECTEUR_ADIF_VERSION=0.7.7
+
+installe_lecteur_adif() {
+    local dossier=$1
+    if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+        local sudo=()
+        [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+        echo "Installing: nodejs npm"
+        "${sudo[@]}" apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends nodejs npm ||
+            { echo "nodejs/npm not installed: the ADIF reader test will be skipped"; return 0; }
+    fi
+    grep -qs "\"version\": \"$LECTEUR_ADIF_VERSION\"" "$dossier/node_modules/$LECTEUR_ADIF/package.json" && return
+    mkdir -p "$dossier"
+    npm install --prefix "$dossier" --no-audit --no-fund --no-save --loglevel=error \
+        "$LECTEUR_ADIF@$LECTEUR_ADIF_VERSION" ||
+        echo "$LECTEUR_ADIF not installed: the ADIF reader test will be skipped"
+}
+
 install_missing() {
     local missing=()
     for p in "${PACKAGES[@]}" "$@"; do
@@ -43,12 +65,14 @@ run)
     ;;
 test)
     install_missing
+    installe_lecteur_adif build/test/lecteur_adif
     cmake --preset test >/dev/null
     cmake --build --preset test
     QT_QPA_PLATFORM=offscreen ctest --preset test
     ;;
 sanitize)
     install_missing
+    installe_lecteur_adif build/sanitize/lecteur_adif
     cmake --preset sanitize >/dev/null
     cmake --build --preset sanitize
     QT_QPA_PLATFORM=offscreen ctest --preset sanitize

@@ -20,18 +20,57 @@ constexpr std::array<const char*, 12> Bandes_Adif{"160m", "80m", "40m", "30m", "
                                                   "15m",  "12m", "10m", "6m",  "2m",  "70cm"};
 
 // The log's bytes are read as they stand: Windows-1252 has one byte per character, so a field's
-// columns are its bytes and a length in characters is a length in bytes. A 10,000-QSO log is exported
-// without turning each line into text and back.
+// columns are its bytes. A 10,000-QSO log is exported without turning each line into text and back.
 
-// A blank as the text reads it: ASCII white space and the no-break space (0xA0).
+// What a byte of the log becomes in a field: ADIF readers take ASCII 32 to 126 only. A letter loses
+// its accent (É E, Œ OE; ß SS, the log's first names being in capitals), the no-break space is a
+// space, anything else (signs such as € or °, control bytes) is left out.
+struct Ascii {
+    std::array<char, 2> texte;
+    qsizetype longueur;
+};
+
+constexpr std::array<Ascii, 256> Ascii_Des_Octets = [] {
+    std::array<Ascii, 256> table{};
+    const auto ecrit = [&table](unsigned char octet, const char* texte) {
+        Ascii& ascii = table[octet];
+        for (ascii.longueur = 0; texte[ascii.longueur] != '\0'; ++ascii.longueur)
+            ascii.texte[static_cast<std::size_t>(ascii.longueur)] = texte[ascii.longueur];
+    };
+    for (unsigned char octet = ' '; octet <= '~'; ++octet)
+        table[octet] = {{static_cast<char>(octet), '\0'}, 1};
+    // From À (0xC0) to ÿ (0xFF); × and ÷ are signs.
+    constexpr const char* lettres[64]{
+        "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I",  "I",  // À to Ï
+        "D", "N", "O", "O", "O", "O", "O",  "",  "O", "U", "U", "U", "U", "Y", "TH", "SS", // Ð to ß
+        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",  // à to ï
+        "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "y"}; // ð to ÿ
+    for (std::size_t i = 0; i < 64; ++i)
+        ecrit(static_cast<unsigned char>(0xC0 + i), lettres[i]);
+    ecrit(0x83, "f");  // ƒ
+    ecrit(0x8A, "S");  // Š
+    ecrit(0x8C, "OE"); // Œ
+    ecrit(0x8E, "Z");  // Ž
+    ecrit(0x9A, "s");  // š
+    ecrit(0x9C, "oe"); // œ
+    ecrit(0x9E, "z");  // ž
+    ecrit(0x9F, "Y");  // Ÿ
+    ecrit(0xAA, "a");  // ª
+    ecrit(0xB5, "u");  // µ
+    ecrit(0xBA, "o");  // º
+    ecrit(0xA0, " ");  // no-break space
+    return table;
+}();
+
+const Ascii& En_Ascii(char octet) {
+    return Ascii_Des_Octets[static_cast<unsigned char>(octet)];
+}
+
+// A byte that leaves nothing but a blank, or nothing at all, in a field: a value starts and ends
+// with what a reader sees.
 bool Blanc(char octet) {
-    static constexpr std::array<bool, 256> blancs = [] {
-        std::array<bool, 256> table{};
-        for (const unsigned char blanc : {' ', '\t', '\n', '\v', '\f', '\r', '\xA0'})
-            table[blanc] = true;
-        return table;
-    }();
-    return blancs[static_cast<unsigned char>(octet)];
+    const Ascii& ascii = En_Ascii(octet);
+    return ascii.longueur == 0 || (ascii.longueur == 1 && ascii.texte[0] == ' ');
 }
 
 // At most `longueur` bytes from `debut`, fewer where the text is shorter.
@@ -81,21 +120,32 @@ QByteArrayView Bande_Adif(QByteArrayView texte) {
 class Ecriture_Record {
 public:
     // Room for any record of a line of that length: its values are parts of the line (the date's
-    // and the time's parts may repeat a few of its bytes), the rest is fixed.
-    static qsizetype Place(QByteArrayView ligne) { return ligne.size() + 512; }
+    // and the time's parts may repeat a few of its bytes), each byte written as two ASCII bytes at
+    // most, the rest is fixed.
+    static qsizetype Place(QByteArrayView ligne) { return 2 * ligne.size() + 512; }
 
     explicit Ecriture_Record(char* debut) : fin(debut) {}
 
-    // "<name:length>value", from its opening "<name:" and its value in parts.
+    // "<name:length>value", from its opening "<name:" and its value in parts of the log's bytes;
+    // the length is that of the ASCII text written.
     void Champ(QByteArrayView ouverture, std::initializer_list<QByteArrayView> parties) {
         qsizetype longueur = 0;
-        for (QByteArrayView partie : parties)
-            longueur += partie.size();
+        for (QByteArrayView partie : parties) {
+            for (const char octet : partie)
+                longueur += En_Ascii(octet).longueur;
+        }
         Ecrit(ouverture);
         fin = std::to_chars(fin, fin + 20, longueur).ptr;
         *fin++ = '>';
-        for (QByteArrayView partie : parties)
-            Ecrit(partie);
+        for (QByteArrayView partie : parties) {
+            // Both bytes are copied whatever the length: the room made is larger than the record.
+            for (const char octet : partie) {
+                const Ascii& ascii = En_Ascii(octet);
+                fin[0] = ascii.texte[0];
+                fin[1] = ascii.texte[1];
+                fin += ascii.longueur;
+            }
+        }
     }
 
     void Ecrit(QByteArrayView texte) { fin = std::copy(texte.begin(), texte.end(), fin); }

@@ -3,6 +3,8 @@
 #include "lighthouses/Liste_Phare.h"
 
 #include <QFile>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 using Lignes = QList<QByteArray>;
@@ -134,20 +136,42 @@ void Test_Liste_Phare::Ligne_Liste() {
 
 // The shipped reference file is the generator's output for the shipped list: each lighthouse of
 // the list in order, numbered from PB1001, its LH line and fifth line empty, Windows-1252, CR LF.
+// The entry proposes "P. " and the name in a 30-character field, so a name of the list longer than
+// 27 characters ships shortened: whole words of it, in their order, and no other lighthouse's name.
 void Test_Liste_Phare::Fichier_Livre() {
     const QByteArray source = Lit(QStringLiteral(KEZ_OUTILS_PHARES "/lighthouses.tsv"));
     const QByteArray livre = Lit(QStringLiteral(KEZ_DONNEES "/Liste_Phare.txt"));
-    QStringList attendu;
-    int numero = 1001;
+    const QList<Phare> phares = Liste_Phare::Phares(Fichier_Texte::Coupe_Lignes(livre));
+    const QRegularExpression separateurs(QStringLiteral("[ ']"));
+    QStringList attendu, noms;
+    int numero = 1001, raccourcis = 0;
     for (const QString& ligne : QString::fromUtf8(source).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         const QStringList champs = ligne.split(QLatin1Char('\t'));
         QCOMPARE(champs.size(), 2);
-        attendu << champs[0] << QString::number(numero++) << QString() << champs[1] << QString();
+        const qsizetype rang = numero - 1001;
+        QVERIFY(rang < phares.size());
+        const QString& nom = phares[rang].nom;
+        QVERIFY2(nom.size() <= 27, qPrintable(nom));
+        if (champs[0].size() > 27) {
+            ++raccourcis;
+            QStringList mots_source = champs[0].split(separateurs, Qt::SkipEmptyParts);
+            for (const QString& mot : nom.split(separateurs, Qt::SkipEmptyParts)) {
+                while (!mots_source.isEmpty() && mots_source.first().compare(mot, Qt::CaseInsensitive) != 0)
+                    mots_source.removeFirst();
+                QVERIFY2(!mots_source.isEmpty(), qPrintable(champs[0] + " -> " + nom));
+                mots_source.removeFirst();
+            }
+        } else {
+            QCOMPARE(nom, champs[0]);
+        }
+        noms << nom;
+        attendu << nom << QString::number(numero++) << QString() << champs[1] << QString();
     }
     QCOMPARE(numero, 1001 + 123);
+    QCOMPARE(raccourcis, 17);
+    QCOMPARE(QSet<QString>(noms.begin(), noms.end()).size(), noms.size());
     QCOMPARE(livre, Fichier_Texte::Joint_Lignes(Fichier_Texte::Encode_Lignes(attendu)));
-    QCOMPARE(Fichier_Texte::Decode(livre).count(QString::fromUtf8("Île")), 4);
-    const QList<Phare> phares = Liste_Phare::Phares(Fichier_Texte::Coupe_Lignes(livre));
+    QCOMPARE(Fichier_Texte::Decode(livre).count(QString::fromUtf8("Île")), 5);
     QCOMPARE(phares.size(), 123);
     const Phare trouve = Sous_Programmes::Recherche_Phare(phares, QStringLiteral("PB1004"));
     QCOMPARE(trouve.nom, QStringLiteral("Phare d'Alprech"));

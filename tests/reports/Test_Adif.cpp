@@ -4,7 +4,15 @@
 #include "reports/Adif.h"
 
 #include <QAction>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+#include <iterator>
 
 using namespace Outils_Rapports;
 
@@ -24,20 +32,28 @@ void Test_Adif::ADIF_SP_data() {
         << QSO("F6XYZ", "PB12", "02/01/15", "", " ")
         << "<call:5>F6XYZ<STATE:2>29<name:0><SIG:4>PB12<qso_date:8>20150102<time_on:4>1005<mode:3>SSB"
            "<band:3>20m<rst_rcvd:2>59<rst_sent:2>57<SIG_INFO:0><QSL_RCVD:1>N<eor>";
-    QTest::newRow("accent compte pour un caractere")
-        << QSO("F6XYZ", "PB1", "02/01/15", QStringLiteral("Île Vierge"), " ", "7.0 Mhz",
+    // Only ASCII 32 to 126 is written, and each length is that of the text written: a letter loses
+    // its accent, Œ and ß become two letters.
+    QTest::newRow("accents otes")
+        << QSO("F6XYZ", "PB1", "02/01/15", QStringLiteral("P. Île Vierge"), " ", "7.0 Mhz",
                QStringLiteral("JÉRÔME"))
-        << QStringLiteral(
-               "<call:5>F6XYZ<STATE:2>29<name:6>JÉRÔME<SIG:3>PB1<qso_date:8>20150102<time_on:4>1005"
-               "<mode:3>SSB<band:3>40m<rst_rcvd:2>59<rst_sent:2>57<SIG_INFO:10>Île Vierge"
-               "<QSL_RCVD:1>N<eor>");
-    // The log's bytes are read as they stand: a no-break space is a blank, a byte Windows-1252 leaves
-    // undefined is a character of the field.
-    QTest::newRow("espace insecable et octet indefini")
-        << QSO("F6XYZ", "PB1", "02/01/15", "", " ", "7.0 Mhz", Fichier_Texte::Decode("\xA0JEAN\x81\xA0"))
-        << "<call:5>F6XYZ<STATE:2>29<name:5>JEAN" + Fichier_Texte::Decode("\x81") +
-               "<SIG:3>PB1<qso_date:8>20150102<time_on:4>1005<mode:3>SSB<band:3>40m<rst_rcvd:2>59"
-               "<rst_sent:2>57<SIG_INFO:0><QSL_RCVD:1>N<eor>";
+        << "<call:5>F6XYZ<STATE:2>29<name:6>JEROME<SIG:3>PB1<qso_date:8>20150102<time_on:4>1005"
+           "<mode:3>SSB<band:3>40m<rst_rcvd:2>59<rst_sent:2>57<SIG_INFO:13>P. Ile Vierge<QSL_RCVD:1>N<eor>";
+    QTest::newRow("lettres en deux")
+        << QSO("F6XYZ", "PB1", "02/01/15", QStringLiteral("P. Cœur æ Þorn"), " ", "7.0 Mhz",
+               QStringLiteral("GRÜß ŒDIPE"))
+        << "<call:5>F6XYZ<STATE:2>29<name:12>GRUSS OEDIPE<SIG:3>PB1<qso_date:8>20150102<time_on:4>1005"
+           "<mode:3>SSB<band:3>40m<rst_rcvd:2>59<rst_sent:2>57<SIG_INFO:17>P. Coeur ae "
+           "THorn<QSL_RCVD:1>N<eor>";
+    // A no-break space is a space; signs, control bytes and bytes Windows-1252 leaves undefined are
+    // left out, and a field starts and ends with what is written.
+    QTest::newRow("espace insecable, signes et octets hors ASCII")
+        << QSO("F6XYZ", "PB1", "02/01/15",
+               Fichier_Texte::Decode("P. \xAB"
+                                     "Ar-Men\xBB 45\xB0\x01\x7F"),
+               " ", "7.0 Mhz", Fichier_Texte::Decode("\xA0\x80JEAN\xA0\x81LUC\xB0\xA0"))
+        << "<call:5>F6XYZ<STATE:2>29<name:8>JEAN LUC<SIG:3>PB1<qso_date:8>20150102<time_on:4>1005<mode:3>SSB"
+           "<band:3>40m<rst_rcvd:2>59<rst_sent:2>57<SIG_INFO:12>P. Ar-Men 45<QSL_RCVD:1>N<eor>";
     QTest::newRow("departement de quatre caracteres: les deux premiers")
         << QByteArray("F5XYZ        9712 JEAN            PB100414/07/14 09:35 SSB 14 Mhz  59  57  "
                       "P. Ar-Men                      *")
@@ -100,6 +116,75 @@ void Test_Adif::Export_data() {
         << QStringList{Exemple_ADIF,
                        "<call:5>F6XYZ<STATE:2>29<name:0><SIG:4>PB12<qso_date:8>20150102<time_on:4>1005"
                        "<mode:3>SSB<band:3>30m<rst_rcvd:2>59<rst_sent:2>57<SIG_INFO:0><QSL_RCVD:1>N<eor>"};
+}
+
+// The export as a reader of its own reads it: adif-parser-ts 0.7.7 (npm), which ./kez.sh test installs
+// into the build folder. Every letter of Windows-1252 beyond ASCII, in first names and lighthouse
+// names, gives a file of ASCII 32 to 126 lines whose records all read back with the values expected.
+void Test_Adif::Lecteur_Independant() {
+    const QString node = QStandardPaths::findExecutable(QStringLiteral("node"));
+    if (node.isEmpty())
+        QSKIP("node absent : ./kez.sh test installe nodejs");
+    if (!QFileInfo::exists(QStringLiteral(KEZ_LECTEUR_ADIF "/package.json")))
+        QSKIP("adif-parser-ts absent de " KEZ_LECTEUR_ADIF " : ./kez.sh test l'installe");
+    struct Cas {
+        const char* prenom;
+        const char* nom_phare;
+        const char* name;
+        const char* sig_info;
+    };
+    const Cas cas[]{
+        {"ÀÁÂÃÄÅÆÇ", "P. ÈÉÊËÌÍÎÏÐÑÒÓÔÕÖØ", "AAAAAAAEC", "P. EEEEIIIIDNOOOOOO"},
+        {"ÙÚÛÜÝÞß", "P. àáâãäåæçèéêëìíîïð", "UUUUYTHSS", "P. aaaaaaaeceeeeiiiid"},
+        {"ñòóôõöøùúûü", "P. ýþÿ ŠšŒœŽžŸ ƒ ª º µ", "noooooouuuu", "P. ythy SsOEoeZzY f a o u"},
+        {"ÉLODIE", "P. Goulphar (Belle-Île)", "ELODIE", "P. Goulphar (Belle-Ile)"},
+        {"€JEAN°", "P. «Kéréon» ±1", "JEAN", "P. Kereon 1"},
+    };
+    Lignes log;
+    for (const Cas& c : cas)
+        log << QSO("F5XYZ", "PB1004", "14/07/14", QString::fromUtf8(c.nom_phare), "*", "14 Mhz",
+                   QString::fromUtf8(c.prenom));
+    const QByteArray adi = Adif::Fichier("F5ABC", "Document produit par KEZ_TORV", log);
+    for (const char octet : adi)
+        QVERIFY2((octet >= ' ' && octet <= '~') || octet == '\r' || octet == '\n', adi.constData());
+
+    QTemporaryDir dossier;
+    QFile fichier(dossier.filePath("F5ABC_TORV.adi"));
+    QVERIFY(fichier.open(QIODevice::WriteOnly) && fichier.write(adi) == adi.size());
+    fichier.close();
+    // The file is decoded as strict UTF-8, as a reader expecting ASCII would: a byte beyond ASCII stops it.
+    const QString script =
+        QStringLiteral("const { AdifParser } = require(process.argv[1]);"
+                       "const texte = new TextDecoder('utf-8', { fatal: true "
+                       "}).decode(require('fs').readFileSync(process.argv[2]));"
+                       "process.stdout.write(JSON.stringify(AdifParser.parseAdi(texte)));");
+    QProcess lecteur;
+    lecteur.start(node, {"-e", script, KEZ_LECTEUR_ADIF, fichier.fileName()});
+    QVERIFY(lecteur.waitForFinished(60000));
+    QVERIFY2(lecteur.exitStatus() == QProcess::NormalExit && lecteur.exitCode() == 0,
+             lecteur.readAllStandardError().constData());
+    const QJsonObject lu = QJsonDocument::fromJson(lecteur.readAllStandardOutput()).object();
+    QCOMPARE(lu["header"].toObject(),
+             (QJsonObject{{"text", "Exportation du log de la station F5ABC au format ADIF\r\n\r\n"
+                                   "Document produit par KEZ_TORV"}}));
+    const QJsonArray records = lu["records"].toArray();
+    QCOMPARE(records.size(), qsizetype(std::size(cas)));
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const QJsonObject attendu{{"call", "F5XYZ"},
+                                  {"state", "29"},
+                                  {"name", cas[i].name},
+                                  {"sig", "PB1004"},
+                                  {"qso_date", "20140714"},
+                                  {"time_on", "1005"},
+                                  {"mode", "SSB"},
+                                  {"band", "20m"},
+                                  {"rst_rcvd", "59"},
+                                  {"rst_sent", "57"},
+                                  {"sig_info", cas[i].sig_info},
+                                  {"qsl_rcvd", "Y"}};
+        QCOMPARE(QJsonDocument(records[i].toObject()).toJson(QJsonDocument::Compact),
+                 QJsonDocument(attendu).toJson(QJsonDocument::Compact));
+    }
 }
 
 // Each export replaces the previous one, even a longer one.

@@ -12,6 +12,7 @@ private slots:
     void Champs();
     void Export_data();
     void Export();
+    void Lecteur_Independant();
 };
 
 class Test_Rapports : public QObject {
