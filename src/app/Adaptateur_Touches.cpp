@@ -3,16 +3,27 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace {
 
-// The character code of a key, or -1 for a key that types nothing.
+// The character code of a key, or -1 for a key that types nothing a field holds.
 int Code_Touche(const QKeyEvent& touche) {
     if (touche.key() == Qt::Key_Return || touche.key() == Qt::Key_Enter)
         return Sous_Programmes::Touche_Entree;
     const QString texte = touche.text();
-    return texte.size() == 1 ? texte[0].unicode() : -1;
+    if (texte.size() != 1)
+        return -1;
+    // Tab, Delete and Escape give control codes: keys that move or edit, not characters. Backspace
+    // alone goes to the handlers, which guard what it erases. Ctrl with a key is a shortcut (Ctrl and
+    // Alt together is AltGr on Windows, which types).
+    if (texte[0].category() == QChar::Other_Control && texte[0] != QLatin1Char('\b'))
+        return -1;
+    const Qt::KeyboardModifiers raccourci = touche.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (raccourci == Qt::ControlModifier)
+        return -1;
+    return texte[0].unicode();
 }
 
 Qt::Key Touche_De_Code(int code, Qt::Key origine) {
@@ -67,6 +78,25 @@ void Entree_Presse(QAbstractButton* bouton) {
 void Majuscule(int& code) {
     if (code >= 'a' && code <= 'z')
         code -= 32;
+}
+
+QString Majuscules(QString texte) {
+    for (QChar& caractere : texte) {
+        int code = caractere.unicode();
+        Majuscule(code);
+        caractere = QChar(code);
+    }
+    return texte;
+}
+
+QString Texte_Tape(QLineEdit* champ) {
+    const QString texte = Majuscules(champ->text());
+    if (texte != champ->text()) {
+        const int curseur = champ->cursorPosition();
+        champ->setText(texte);
+        champ->setCursorPosition(curseur);
+    }
+    return texte;
 }
 
 } // namespace Sous_Programmes

@@ -4,11 +4,13 @@
 #include <functional>
 
 class QAbstractButton;
+class QLineEdit;
 class QWidget;
 
 // Gives a field's key handler the character of each key before the field receives it. The handler
 // may replace the code: 0 swallows the key, another code is delivered to the field instead. Enter
-// is code 13. Keys that type no character (arrows, function keys) do not reach the handler.
+// is code 13. Keys that type no character (arrows, function keys, Tab, Delete, Escape, a control
+// key) do not reach the handler; Backspace does.
 class Adaptateur_Touches : public QObject {
 public:
     using Gestionnaire = std::function<void(int& code)>;
@@ -31,4 +33,8 @@ inline constexpr int Touche_Entree = 13;
 void Entree_Presse(QAbstractButton* bouton);
 // The letter rule: a small letter a to z becomes its capital; every other code is left alone.
 void Majuscule(int& code);
+// The letter rule over a whole text: what was pasted rather than typed ends as typing makes it.
+QString Majuscules(QString texte);
+// The field's text under the letter rule, shown so in the field.
+QString Texte_Tape(QLineEdit* champ);
 } // namespace Sous_Programmes

@@ -111,6 +111,18 @@ QString Caractere_Non_Encodable(const QString& texte) {
     return {};
 }
 
+QString Capitales(const QString& texte) {
+    QString capitales = texte;
+    for (QChar& caractere : capitales) {
+        if (caractere.isSurrogate())
+            continue;
+        const QChar haut = caractere.toUpper();
+        if (haut != caractere && Caractere_Non_Encodable(QString(haut)).isEmpty())
+            caractere = haut;
+    }
+    return capitales;
+}
+
 QList<QByteArray> Coupe_Lignes(const QByteArray& octets) {
     QList<QByteArray> lignes;
     qsizetype debut = 0;

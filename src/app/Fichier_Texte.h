@@ -15,6 +15,10 @@ QByteArray Encode(const QString& texte);
 // text when the whole text fits.
 QString Caractere_Non_Encodable(const QString& texte);
 
+// Each character in its capital form where that is one character the files can hold: a text never
+// changes length ("ß" stays "ß", where QString::toUpper gives "SS").
+QString Capitales(const QString& texte);
+
 // Cuts a file's bytes into lines. CR LF, a bare LF and a bare CR all end a line; a last line
 // without its end still counts, and an empty file has no line.
 QList<QByteArray> Coupe_Lignes(const QByteArray& octets);

@@ -356,6 +356,8 @@ void Main::Relie_Evenements() {
 }
 
 void Main::Form_Load() {
+    // Centred by the size the window takes with its menu bar, not by the one it has before being laid out.
+    adjustSize();
     Sous_Programmes::Centre(this);
     Bande_A->addItems(Textes::Bandes);
     Mode_A->addItems(Textes::Modes);

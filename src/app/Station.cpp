@@ -85,7 +85,7 @@ void Station::New_Indicatif_KeyPress(int& code) {
 
 QString Station::Candidat_Accepte() {
     Messages& messages = main.plateforme.messages;
-    const QString candidat = New_Indicatif->text().toUpper();
+    const QString candidat = Sous_Programmes::Majuscules(New_Indicatif->text());
     if (candidat.isEmpty()) {
         messages.Affiche(QStringLiteral("Vous devez entrer un indicatif"));
         return {};

@@ -35,7 +35,7 @@ void Reference_Phare::Ref_A_KeyPress(int& code) {
         Sous_Programmes::Majuscule(code);
         return;
     }
-    const QString reference = main.Ref_A->text();
+    const QString reference = Sous_Programmes::Texte_Tape(main.Ref_A);
     const QString refus = Sous_Programmes::Refus_Saisie(Champ_Saisie::Reference, reference);
     if (!refus.isEmpty()) {
         main.plateforme.messages.Affiche(refus);

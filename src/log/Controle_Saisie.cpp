@@ -88,6 +88,10 @@ int Controle_Heure(const QString& texte) {
     return Controle_Format(texte, QStringLiteral("99:99"), {{0, 23}, {3, 59}});
 }
 
+bool Suit_Regle_Des_Lettres(Champ_Saisie champ) {
+    return champ != Champ_Saisie::Bande && champ != Champ_Saisie::Nom_Phare;
+}
+
 QString Refus_Saisie(Champ_Saisie champ, const QString& texte) {
     const Regle& regle = Regles[static_cast<int>(champ)];
     if (regle.vide && Vide(champ, texte))

@@ -23,6 +23,9 @@ int Controle_Date(const QString& texte);
 // 0 when the text is a time HH:MM from 00:00 to 23:59, 1 otherwise.
 int Controle_Heure(const QString& texte);
 
+// Whether the field follows the letter rule: its whole text is the operator's. The band and the
+// lighthouse name are also filled by the program, in small letters.
+bool Suit_Regle_Des_Lettres(Champ_Saisie champ);
 // The message refusing the text of an entry field on Enter, or an empty text when it is accepted.
 QString Refus_Saisie(Champ_Saisie champ, const QString& texte);
 // The message refusing a text that holds a character the files cannot store, or a control character,

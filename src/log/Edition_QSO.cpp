@@ -1,6 +1,7 @@
 #include "log/Edition_QSO.h"
 
 #include "app/Couleurs.h"
+#include "app/Fichier_Texte.h"
 #include "app/Main.h"
 #include "app/Messages.h"
 #include "app/Textes.h"
@@ -33,7 +34,7 @@ QString Edition_QSO::Compose_QSO() const {
     return Enregistrement::Compose({
         main.Ind_A->text(),
         main.Dpt_A->text(),
-        main.Prenom_A->text().toUpper(),
+        Fichier_Texte::Capitales(main.Prenom_A->text()),
         main.Ref_A->text(),
         main.Date_A->text(),
         main.Heure_A->text(),
@@ -64,7 +65,7 @@ void Edition_QSO::Valide_A_Click() {
         return;
     }
     if (messages.Demande(QStringLiteral("Voulez vous enregistrer ces données ?"))) {
-        main.Prenom_A->setText(main.Prenom_A->text().toUpper());
+        main.Prenom_A->setText(Fichier_Texte::Capitales(main.Prenom_A->text()));
         const QString prenom = Prenoms::Ligne(main.Ind_A->text(), main.Dpt_A->text(), main.Prenom_A->text());
         // Nothing typed is lost and no file changes: when a file cannot be written the entry stays,
         // ready to record again, and the first name goes only with its QSO.

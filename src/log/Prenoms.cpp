@@ -19,7 +19,7 @@ std::optional<QString> Cherche(const Lignes& lignes, const QString& indicatif) {
     std::optional<QString> prenom;
     for (const QString& ligne : Fichier_Texte::Decode_Lignes(lignes)) {
         if (ligne.left(Largeur_Indicatif).trimmed() == indicatif)
-            prenom = ligne.mid(Debut_Prenom).toUpper();
+            prenom = Fichier_Texte::Capitales(ligne.mid(Debut_Prenom));
     }
     return prenom;
 }

@@ -45,7 +45,10 @@ constexpr int Longueur_Heure = 5;
 
 Saisie_QSO::Saisie_QSO(Main& main) : QObject(&main), main(main) {}
 
-bool Saisie_QSO::Refuse(Champ_Saisie champ, const QString& texte) {
+bool Saisie_QSO::Refuse(Champ_Saisie champ, QLineEdit* champ_texte) {
+    const QString texte = Sous_Programmes::Suit_Regle_Des_Lettres(champ)
+                              ? Sous_Programmes::Texte_Tape(champ_texte)
+                              : champ_texte->text();
     const QString refus = Sous_Programmes::Refus_Saisie(champ, texte);
     if (refus.isEmpty())
         return false;
@@ -55,7 +58,7 @@ bool Saisie_QSO::Refuse(Champ_Saisie champ, const QString& texte) {
 
 void Saisie_QSO::Champ_Texte(int& code, Champ_Saisie champ, QLineEdit* champ_texte, QWidget* suivant) {
     if (code == Touche_Entree) {
-        if (Refuse(champ, champ_texte->text()))
+        if (Refuse(champ, champ_texte))
             return;
         Sous_Programmes::Passe_Au_Champ(champ_texte, suivant);
     }
@@ -65,7 +68,7 @@ void Saisie_QSO::Champ_Texte(int& code, Champ_Saisie champ, QLineEdit* champ_tex
 void Saisie_QSO::Liste(int& code, Champ_Saisie champ, QComboBox* liste, QWidget* suivant,
                        const Cle_Reglage& cle) {
     if (code == Touche_Entree) {
-        if (Refuse(champ, liste->currentText()))
+        if (Refuse(champ, liste->lineEdit()))
             return;
         Sous_Programmes::Passe_Au_Champ(liste, suivant);
     }
@@ -82,7 +85,7 @@ void Saisie_QSO::Ind_A_KeyPress(int& code) {
         return;
     }
     if (code == Touche_Entree) {
-        if (Refuse(Champ_Saisie::Indicatif, main.Ind_A->text()))
+        if (Refuse(Champ_Saisie::Indicatif, main.Ind_A))
             return;
         Sous_Programmes::Recherche_Prenom(main, main.Ind_A->text());
         Sous_Programmes::Passe_Au_Champ(main.Ind_A, main.Prenom_A);
@@ -92,7 +95,7 @@ void Saisie_QSO::Ind_A_KeyPress(int& code) {
 
 void Saisie_QSO::Prenom_A_KeyPress(int& code) {
     if (code == Touche_Entree) {
-        if (Refuse(Champ_Saisie::Prenom, main.Prenom_A->text()))
+        if (Refuse(Champ_Saisie::Prenom, main.Prenom_A))
             return;
         Sous_Programmes::Passe_Au_Champ(main.Prenom_A, main.Ref_A);
         main.Ref_A->setCursorPosition(qMin(Curseur_Reference, static_cast<int>(main.Ref_A->text().size())));
@@ -102,7 +105,7 @@ void Saisie_QSO::Prenom_A_KeyPress(int& code) {
 
 void Saisie_QSO::Dpt_A_KeyPress(int& code) {
     if (code == Touche_Entree) {
-        if (Refuse(Champ_Saisie::Departement, main.Dpt_A->text()))
+        if (Refuse(Champ_Saisie::Departement, main.Dpt_A))
             return;
         // A QSO modified or inserted is an older one: its date and time are typed.
         if (main.Mnu_Date_Auto->isChecked() && !main.Mode_Modification && !main.Mode_Insertion)

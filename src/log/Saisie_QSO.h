@@ -31,8 +31,9 @@ public:
     void QSL_A_KeyPress(int& code);
 
 private:
-    // Tells the operator why the text is refused; false when it is accepted.
-    bool Refuse(Champ_Saisie champ, const QString& texte);
+    // Tells the operator why the field's text is refused; false when it is accepted. The text is
+    // taken as typing makes it, pasted or not.
+    bool Refuse(Champ_Saisie champ, QLineEdit* champ_texte);
     // A text field whose only work on Enter is its check and the move to the next field.
     void Champ_Texte(int& code, Champ_Saisie champ, QLineEdit* champ_texte, QWidget* suivant);
     // The mode and band lists, which also remember their position for the station.

@@ -144,7 +144,7 @@ void Recherche_Indicatif::Depa_Click() {
 void Recherche_Indicatif::Indica_KeyPress(int& code) {
     if (code == Sous_Programmes::Touche_Entree) {
         code = 0;
-        Entree(Indica, Recherche::Controle_Indicatif(Indica->text()));
+        Entree(Indica, Recherche::Controle_Indicatif(Sous_Programmes::Texte_Tape(Indica)));
     }
     Sous_Programmes::Majuscule(code);
 }
@@ -159,7 +159,7 @@ void Recherche_Indicatif::Data_KeyPress(int& code) {
 void Recherche_Indicatif::Depa_KeyPress(int& code) {
     if (code == Sous_Programmes::Touche_Entree) {
         code = 0;
-        Entree(Depa, Recherche::Controle_Departement(Depa->text()));
+        Entree(Depa, Recherche::Controle_Departement(Sous_Programmes::Texte_Tape(Depa)));
     }
     Sous_Programmes::Majuscule(code);
 }

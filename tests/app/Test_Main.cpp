@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -103,10 +104,14 @@ void Test_Main::Log_Absent_Liste_Vide() {
     QVERIFY(!QFile::exists(t.Chemin("F5ABC_TORV.log")));
 }
 
-// Where the window's design has the controls, in twips.
+// Where the window's design has the controls, in twips; the window centred on its screen as shown.
 void Test_Main::Geometrie() {
     Plateforme_Test t;
     Main main(t.plateforme);
+    main.Form_Load();
+    const QRect ecran = main.screen()->geometry();
+    QCOMPARE(main.pos(), ecran.topLeft() + QPoint((ecran.width() - main.width()) / 2,
+                                                  (ecran.height() - main.height()) / 2));
     const int dpi = main.logicalDpiY();
     QCOMPARE(main.centralWidget()->size(), QSize(Twips::Pixels(11550, dpi), Twips::Pixels(7575, dpi)));
     const std::pair<const char*, QRect> controles[]{

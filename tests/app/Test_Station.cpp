@@ -36,6 +36,7 @@ void Test_Station::Refus_data() {
                                    << "ABCDEFGHIJ123";
     QTest::newRow("tiret") << "F5-ABC" << caracteres << "";
     QTest::newRow("accent") << "F5ÉABC" << caracteres << "";
+    QTest::newRow("eszett, pas SS") << "f5ß" << caracteres << "";
 }
 
 // The window stays open, the station as it was, also once the window is closed.

@@ -7,7 +7,9 @@
 #include "support/Doubles.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
@@ -88,6 +90,13 @@ inline void Remplace(Main& main, const QString& texte) {
             QTest::keyClick(Champ(main), Qt::Key_Backspace);
     }
     Tape(main, texte);
+}
+
+// Pastes the text over the text of the focused field, with Ctrl+V.
+inline void Colle(Main& main, const QString& texte) {
+    Texte(Champ(main))->selectAll();
+    QGuiApplication::clipboard()->setText(texte);
+    QTest::keyClick(Champ(main), Qt::Key_V, Qt::ControlModifier);
 }
 
 inline void Saisit(Main& main, const QString& texte) {

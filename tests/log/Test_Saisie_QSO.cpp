@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <algorithm>
 
 using namespace Clavier;
 
@@ -32,6 +33,12 @@ void Test_Saisie_QSO::QSO_Complet_data() {
                "PB100406/12/26 14:05 SSB 1.8 Mhz 59" + Blancs(2) + "59" + Blancs(2) + "P. Phare du Creac'h" +
                Blancs(12) + "*"
         << QByteArray("F5ABC        29 JEAN");
+    QTest::newRow("prenom de 15 avec ß")
+        << true << QStringList{"f5abc", "grüßgott-müller", "1004", "", "", "", "", "", ""} << -1 << false
+        << "F5ABC" + Blancs(8) + "29" + Blancs(3) + "GR\xdc\xdfGOTT-M\xdcLLER " +
+               "PB100406/12/26 14:05 SSB 1.8 Mhz 59" + Blancs(2) + "59" + Blancs(2) + "P. Phare du Creac'h" +
+               Blancs(12) + " "
+        << QByteArray("F5ABC        29 GR\xdc\xdfGOTT-M\xdcLLER");
     QTest::newRow("date manuelle") << false << QStringList{"f6abc/p12345", "",      "12", "",
                                                            "31/12/99",     "23:59", "",   "",
                                                            "\b\b5nn",      "\b9",   "\bz"}
@@ -55,7 +62,12 @@ void Test_Saisie_QSO::QSO_Complet() {
     for (const QString& texte : textes) {
         if (Champ(main) == main.Bande_A && bande >= 0)
             main.Bande_A->setCurrentIndex(bande);
-        Saisit(main, texte);
+        // QTest types ASCII only: another text is pasted, which must come to the same.
+        if (std::all_of(texte.cbegin(), texte.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+            Tape(main, texte);
+        else
+            Colle(main, texte);
+        Entree(main);
     }
     QCOMPARE(Champ(main), main.QSL_A);
     QCOMPARE(Couleurs::Couleur(main.QSL_A), Couleurs::Vert_Saisie);
@@ -85,7 +97,7 @@ void Test_Saisie_QSO::QSO_Complet() {
 void Test_Saisie_QSO::Refus_data() {
     QTest::addColumn<QString>("champ");
     QTest::addColumn<QString>("texte"); // typed over the field's text
-    QTest::addColumn<bool>("colle");    // put in as by pasting, for what a keyboard cannot type
+    QTest::addColumn<bool>("colle");    // pasted rather than typed: refused and shown just the same
     QTest::addColumn<QString>("reste");
     QTest::addColumn<QString>("message");
     const auto ligne = [](const char* champ, const char* texte, const char* reste, const char* message,
@@ -97,10 +109,12 @@ void Test_Saisie_QSO::Refus_data() {
     ligne("Ind_A", "", "", "Entrez un indicatif");
     ligne("Ind_A", "abcdefghij123", "ABCDEFGHIJ123", "12 caracteres maxi pour l'indicatif");
     ligne("Ind_A", "F5ŁAB", "F5ŁAB", "Caractere non autorise : Ł", true);
+    ligne("Ind_A", "abcdefghij12ß", "ABCDEFGHIJ12ß", "12 caracteres maxi pour l'indicatif", true);
     ligne("Prenom_A", "jean-christophe1", "JEAN-CHRISTOPHE1", "15 caracteres maxi pour le Prenom");
     ligne("Ref_A", "PB", "PB", "Entrez une Reference");
     ligne("Ref_A", "pb10045", "PB10045", "6 caracteres maxi pour la reference ex: PB1004");
     ligne("Ref_A", "PB10Ł", "PB10Ł", "Caractere non autorise : Ł", true);
+    ligne("Ref_A", "pb10045", "PB10045", "6 caracteres maxi pour la reference ex: PB1004", true);
     ligne("Dpt_A", "", "", "Entrez un Departement");
     ligne("Dpt_A", "291", "291", "2 caracteres maxi pour le Departement");
     ligne("Date_A", "", "", "Entrez une date");
@@ -110,6 +124,7 @@ void Test_Saisie_QSO::Refus_data() {
     ligne("Mode_A", "", "", "Entrez un Mode");
     ligne("Mode_A", "olivia8", "OLIVIA8", "6 caracteres maxi pour le Mode");
     ligne("Mode_A", "sstv", "SSTV", "3 caracteres maxi pour le Mode");
+    ligne("Mode_A", "mfsk", "MFSK", "3 caracteres maxi pour le Mode", true);
     ligne("Bande_A", "", "", "Entrez une QRG");
     ligne("Bande_A", "1296 Mhz", "1296 MHZ", "7 caracteres maxi pour la QRG");
     ligne("RST_A", "", "", "Entrez un Report");
@@ -136,7 +151,7 @@ void Test_Saisie_QSO::Refus() {
     QCOMPARE(Champ(main), refuse);
     const QString suivant = Chaine[Chaine.indexOf(champ) + 1];
     if (colle)
-        Texte(refuse)->setText(texte);
+        Colle(main, texte);
     else
         Remplace(main, texte);
     t.messages.textes.clear();
@@ -157,29 +172,46 @@ void Test_Saisie_QSO::Refus() {
 void Test_Saisie_QSO::Accepte_data() {
     QTest::addColumn<QString>("champ");
     QTest::addColumn<QString>("texte");
-    const auto ligne = [](const char* nom, const char* champ, const char* texte) {
-        QTest::newRow(nom) << QString(champ) << QString(texte);
+    QTest::addColumn<bool>("colle");
+    QTest::addColumn<QString>("reste"); // the field's text once accepted
+    const auto ligne = [](const char* nom, const char* champ, const char* texte, const char* reste,
+                          bool colle = false) {
+        QTest::newRow(nom) << QString(champ) << QString::fromUtf8(texte) << colle << QString::fromUtf8(reste);
     };
     // A callsign of 12 with a slash and an empty first name are entered by QSO_Complet.
-    ligne("departement 2a", "Dpt_A", "2a");
-    ligne("31/02/06", "Date_A", "31/02/06");
-    ligne("00:00", "Heure_A", "00:00");
-    ligne("mode hors liste", "Mode_A", "am");
-    ligne("bande hors liste", "Bande_A", "2400");
-    ligne("report 5", "RST_A", "5");
-    ligne("report 599", "RSTE_A", "599");
-    ligne("nom vide", "Rem_A", "");
+    ligne("departement 2a", "Dpt_A", "2a", "2A");
+    ligne("31/02/06", "Date_A", "31/02/06", "31/02/06");
+    ligne("00:00", "Heure_A", "00:00", "00:00");
+    ligne("mode hors liste", "Mode_A", "am", "AM");
+    ligne("bande hors liste", "Bande_A", "2400", "2400");
+    ligne("report 5", "RST_A", "5", "5");
+    ligne("report 599", "RSTE_A", "599", "599");
+    ligne("nom vide", "Rem_A", "", "");
+    // Pasted, as typed: capitals wherever typing gives them.
+    ligne("indicatif colle", "Ind_A", "f5abc", "F5ABC", true);
+    ligne("prenom colle", "Prenom_A", "straße", "STRAßE", true);
+    ligne("departement colle", "Dpt_A", "2a", "2A", true);
+    ligne("mode colle", "Mode_A", "am", "AM", true);
+    // The program writes small letters in these two itself: a pasted text keeps its own.
+    ligne("bande collee", "Bande_A", "14 Mhz", "14 Mhz", true);
+    ligne("nom colle", "Rem_A", "P. Goulphar", "P. Goulphar", true);
 }
 
 void Test_Saisie_QSO::Accepte() {
     QFETCH(QString, champ);
     QFETCH(QString, texte);
+    QFETCH(bool, colle);
+    QFETCH(QString, reste);
     Poste poste;
     auto& [t, main] = poste;
     main.Mnu_Date_Man->trigger();
     Avance_Jusqu_A(main, champ);
-    Remplace(main, texte);
+    if (colle)
+        Colle(main, texte);
+    else
+        Remplace(main, texte);
     Entree(main);
+    QCOMPARE(Texte(Nomme(main, champ))->text(), reste);
     QWidget* suivant = Nomme(main, Chaine[Chaine.indexOf(champ) + 1]);
     QCOMPARE(t.messages.textes, QStringList());
     QCOMPARE(Champ(main), suivant);
@@ -196,6 +228,10 @@ void Test_Saisie_QSO::Premiere_Installation() {
     Demarre(main);
     t.messages.textes.clear();
     Saisit(main, "f5");
+    // Keys that type nothing say nothing.
+    for (const Qt::Key touche : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Delete, Qt::Key_Escape})
+        QTest::keyClick(main.Ind_A, touche);
+    QTest::keyClick(main.Ind_A, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(t.messages.textes, QStringList(3, Textes::Premiere_Installation));
     QCOMPARE(main.Ind_A->text(), QStringLiteral("f5"));
     QCOMPARE(Champ(main), main.Ind_A);
