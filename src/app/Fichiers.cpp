@@ -1,13 +1,22 @@
 #include "app/Fichiers.h"
 
 #include "app/Fichier_Texte.h"
+#include "app/Messages.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 Lecture_Fichier Fichiers_Disque::Lit(const QString& chemin) {
     Lecture_Fichier lecture;
@@ -45,30 +54,37 @@ QString Raison_Refus(const QString& chemin, const QSaveFile& brouillon) {
 
 } // namespace
 
-QString Fichiers::Remplace(const QString& chemin, const QList<QByteArray>& lignes) {
+Ecriture Fichiers::Remplace(const QString& chemin, const QList<QByteArray>& lignes) {
     return Remplace(chemin, Fichier_Texte::Joint_Lignes(lignes));
 }
 
-QString Fichiers_Disque::Remplace(const QString& chemin, const QByteArray& octets) {
+Ecriture Fichiers_Disque::Remplace(const QString& chemin, const QByteArray& octets) {
     QSaveFile brouillon(chemin);
     if (!Ouvre(brouillon))
-        return Raison_Refus(chemin, brouillon);
+        return {Raison_Refus(chemin, brouillon), {}};
     for (qsizetype debut = 0; debut < octets.size(); debut += Taille_Bloc) {
         const qsizetype taille = std::min(Taille_Bloc, octets.size() - debut);
         if (!Ecrit(brouillon, QByteArray::fromRawData(octets.constData() + debut, taille))) {
             const QString raison = brouillon.errorString();
             brouillon.cancelWriting();
-            return raison;
+            return {raison, {}};
         }
     }
     if (!Vide(brouillon)) {
         const QString raison = brouillon.errorString();
         brouillon.cancelWriting();
-        return raison;
+        return {raison, {}};
+    }
+    // Before the rename: once renamed, bytes the disk then loses would be lost with the old file gone.
+    const QString raison = Synchronise(brouillon);
+    if (!raison.isEmpty()) {
+        brouillon.cancelWriting();
+        return {raison, {}};
     }
     if (!Valide(brouillon))
-        return brouillon.errorString();
-    return {};
+        return {brouillon.errorString(), {}};
+    // The rename is only an entry of the folder until the folder itself is on the disk.
+    return {{}, Synchronise_Dossier(QFileInfo(chemin).absolutePath())};
 }
 
 QString Fichiers_Disque::Supprime(const QString& chemin) {
@@ -114,9 +130,58 @@ bool Fichiers_Disque::Vide(QSaveFile& brouillon) {
     return brouillon.flush();
 }
 
-// Commits with a sync to disk, then renames the scratch file over the target in one step.
+namespace {
+
+#ifndef Q_OS_WIN
+// A file system that cannot flush this kind of file says so with EINVAL: it keeps nothing back to flush.
+QString Raison_Synchronisation() {
+    return errno == EINVAL ? QString() : qt_error_string(errno);
+}
+#endif
+
+} // namespace
+
+QString Fichiers_Disque::Synchronise(QSaveFile& brouillon) {
+    const int descripteur = brouillon.handle();
+#if defined(Q_OS_WIN)
+    return _commit(descripteur) == 0 ? QString() : qt_error_string(errno);
+#else
+    int resultat;
+    do {
+#if defined(Q_OS_LINUX)
+        resultat = ::fdatasync(descripteur);
+#else
+        resultat = ::fsync(descripteur);
+#endif
+    } while (resultat != 0 && errno == EINTR);
+    return resultat == 0 ? QString() : Raison_Synchronisation();
+#endif
+}
+
+// Renames the scratch file over the target in one step. Its own flush to disk, whose failure it does not
+// report, comes after ours and has nothing left to do.
 bool Fichiers_Disque::Valide(QSaveFile& brouillon) {
     return brouillon.commit();
+}
+
+QString Fichiers_Disque::Synchronise_Dossier(const QString& dossier) {
+#if defined(Q_OS_WIN)
+    // Windows writes a rename to the disk with the file system's own journal; a folder cannot be flushed.
+    Q_UNUSED(dossier);
+    return {};
+#else
+    const int descripteur =
+        ::open(QFile::encodeName(dossier).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descripteur < 0)
+        return qt_error_string(errno);
+    int resultat;
+    do {
+        resultat = ::fsync(descripteur);
+    } while (resultat != 0 && errno == EINTR);
+    const QString raison = resultat == 0 ? QString() : Raison_Synchronisation();
+    ::close(descripteur);
+    return raison;
+#endif
 }
 
 namespace Sous_Programmes {
@@ -130,6 +195,22 @@ QString Message_Ecriture_Impossible(const QString& chemin, const QString& raison
     return QStringLiteral(
                "Impossible d'enregistrer le fichier %1 : %2\r\nLe fichier est resté tel qu'il était.")
         .arg(QDir::toNativeSeparators(chemin), raison);
+}
+
+QString Message_Dossier_Non_Confirme(const QString& chemin, const QString& raison) {
+    return QStringLiteral("Le fichier %1 a été enregistré, mais le disque n'a pas confirmé l'écriture du "
+                          "dossier : %2\r\nVérifiez le disque ; inutile d'enregistrer à nouveau.")
+        .arg(QDir::toNativeSeparators(chemin), raison);
+}
+
+bool Ecriture_Faite(Messages& messages, const QString& chemin, const Ecriture& ecriture) {
+    if (!ecriture.raison.isEmpty()) {
+        messages.Affiche(Message_Ecriture_Impossible(chemin, ecriture.raison));
+        return false;
+    }
+    if (!ecriture.raison_dossier.isEmpty())
+        messages.Affiche(Message_Dossier_Non_Confirme(chemin, ecriture.raison_dossier));
+    return true;
 }
 
 } // namespace Sous_Programmes

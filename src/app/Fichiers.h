@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 
+class Messages;
 class QSaveFile;
 
 struct Lecture_Fichier {
@@ -15,6 +16,15 @@ struct Lecture_Fichier {
     bool Lu() const { return etat == Etat::Lu; }
 };
 
+// What became of a rewrite.
+struct Ecriture {
+    // Not empty: nothing was written, and why; the file is as it was.
+    QString raison;
+    // Not empty: the file holds the new bytes, but the disk did not confirm its folder, and why: a power
+    // cut could still bring the old file back.
+    QString raison_dossier;
+};
+
 // The text files of the program's folder. A rewrite replaces the whole file in one step, so a
 // crash or a failed write leaves the old file or the new one, never a mix and never neither.
 class Fichiers {
@@ -22,10 +32,10 @@ public:
     virtual ~Fichiers() = default;
 
     virtual Lecture_Fichier Lit(const QString& chemin) = 0;
-    // Empty on success; otherwise the reason, and the file is as it was before.
-    virtual QString Remplace(const QString& chemin, const QByteArray& octets) = 0;
+    // Done once the new bytes and the folder's new entry are on the disk.
+    virtual Ecriture Remplace(const QString& chemin, const QByteArray& octets) = 0;
     // The same with the file's lines, each ended as the program's text files end them.
-    QString Remplace(const QString& chemin, const QList<QByteArray>& lignes);
+    Ecriture Remplace(const QString& chemin, const QList<QByteArray>& lignes);
     // Empty when the file is gone (or was never there); otherwise the reason.
     virtual QString Supprime(const QString& chemin) = 0;
     virtual bool Existe(const QString& chemin) = 0;
@@ -42,7 +52,7 @@ public:
 
     using Fichiers::Remplace;
     Lecture_Fichier Lit(const QString& chemin) override;
-    QString Remplace(const QString& chemin, const QByteArray& octets) override;
+    Ecriture Remplace(const QString& chemin, const QByteArray& octets) override;
     QString Supprime(const QString& chemin) override;
     bool Existe(const QString& chemin) override;
     QString Empreinte(const QString& chemin) override;
@@ -52,11 +62,20 @@ protected:
     virtual bool Ouvre(QSaveFile& brouillon);
     virtual bool Ecrit(QSaveFile& brouillon, const QByteArray& bloc);
     virtual bool Vide(QSaveFile& brouillon);
+    // Puts the scratch file's bytes on the disk: empty when the disk says it has them, else why not.
+    virtual QString Synchronise(QSaveFile& brouillon);
     virtual bool Valide(QSaveFile& brouillon);
+    // Puts the folder's entries on the disk, the renamed file's among them: empty, or why not.
+    virtual QString Synchronise_Dossier(const QString& dossier);
 };
 
 // The texts shown to the operator when a file cannot be read or written.
 namespace Sous_Programmes {
 QString Message_Lecture_Impossible(const QString& chemin, const QString& raison);
 QString Message_Ecriture_Impossible(const QString& chemin, const QString& raison);
+QString Message_Dossier_Non_Confirme(const QString& chemin, const QString& raison);
+// Tells the operator what went wrong in a rewrite of that file, if anything. True when the file holds
+// the new bytes: the caller then takes the change as made even if the operator was warned, or he would
+// make it a second time.
+bool Ecriture_Faite(Messages& messages, const QString& chemin, const Ecriture& ecriture);
 } // namespace Sous_Programmes

@@ -1,5 +1,6 @@
 #include "app/Parametres.h"
 
+#include <QDir>
 #include <QSettings>
 
 namespace {
@@ -9,6 +10,22 @@ QString Cle_Complete(const Cle_Reglage& cle, const QString& indicatif) {
     if (cle.par_station)
         section += indicatif;
     return section + QLatin1Char('/') + QLatin1String(cle.cle);
+}
+
+// A settings file that could not be read (FormatError) is written all the same, with what could be read
+// from it; one that cannot be written (AccessError) keeps the settings of the run in memory only.
+QString Message_Reglages(const QSettings& stockage) {
+    const QString fichier = QDir::toNativeSeparators(stockage.fileName());
+    if (stockage.status() == QSettings::FormatError)
+        return QStringLiteral(
+                   "Le fichier de réglages %1 est abîmé : les réglages qui n'ont pas pu y être lus "
+                   "reprennent leur valeur par défaut.")
+            .arg(fichier);
+    return QStringLiteral(
+               "Impossible d'enregistrer les réglages dans le fichier %1 : le fichier ne peut pas "
+               "être écrit.\r\nLe programme continue, mais les réglages changés seront perdus à sa "
+               "fermeture.")
+        .arg(fichier);
 }
 
 } // namespace
@@ -26,9 +43,17 @@ QString Parametres::Lit(const Cle_Reglage& cle, const QString& indicatif) const 
     return stockage->value(Cle_Complete(cle, indicatif), QString::fromLatin1(cle.defaut)).toString();
 }
 
+void Parametres::Avertit_Par(std::function<void(const QString&)> avertit) {
+    this->avertit = std::move(avertit);
+}
+
 void Parametres::Ecrit(const Cle_Reglage& cle, const QString& valeur, const QString& indicatif) {
     stockage->setValue(Cle_Complete(cle, indicatif), valeur);
     stockage->sync();
+    if (stockage->status() != QSettings::NoError && !averti && avertit) {
+        averti = true;
+        avertit(Message_Reglages(*stockage));
+    }
 }
 
 int Parametres::Lit_Position(const Cle_Reglage& cle, const QString& indicatif, int taille) const {

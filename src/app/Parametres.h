@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QSettings;
@@ -31,6 +32,11 @@ public:
     // The store the program uses: the platform's native per-user store.
     static std::unique_ptr<Parametres> Natifs();
 
+    // Given the text to show the operator, once a session, when a setting cannot be written or the
+    // settings file was found damaged: the fields write one on every key, and the program goes on with
+    // the settings it holds.
+    void Avertit_Par(std::function<void(const QString&)> avertit);
+
     QString Lit(const Cle_Reglage& cle, const QString& indicatif = {}) const;
     void Ecrit(const Cle_Reglage& cle, const QString& valeur, const QString& indicatif = {});
 
@@ -44,6 +50,8 @@ public:
 
 private:
     std::unique_ptr<QSettings> stockage;
+    std::function<void(const QString&)> avertit;
+    bool averti = false;
 };
 
 namespace Sous_Programmes {

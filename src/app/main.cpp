@@ -32,6 +32,7 @@ int main(int argc, char* argv[]) {
     if (!verrou)
         return 0;
     const std::unique_ptr<Parametres> parametres = Parametres::Natifs();
+    parametres->Avertit_Par([&messages](const QString& texte) { messages.Affiche(texte); });
     Fichiers_Disque fichiers;
     Imprimante_Systeme imprimante;
     Plateforme plateforme{messages, horloge, repertoire, *parametres, fichiers, imprimante};

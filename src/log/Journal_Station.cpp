@@ -93,11 +93,9 @@ bool Reecrit(Main& main, const Changement& changement) {
         main.Efface_Selection();
         return false;
     }
-    const QString raison = main.plateforme.fichiers.Remplace(main.Chemin_Log(), *nouvelles);
-    if (!raison.isEmpty()) {
-        main.plateforme.messages.Affiche(Message_Ecriture_Impossible(main.Chemin_Log(), raison));
+    if (!Ecriture_Faite(main.plateforme.messages, main.Chemin_Log(),
+                        main.plateforme.fichiers.Remplace(main.Chemin_Log(), *nouvelles)))
         return false;
-    }
     Affiche_Log(main, *nouvelles, main.plateforme.fichiers.Empreinte(main.Chemin_Log()));
     // With the last QSO gone there is no line left to edit.
     if (nouvelles->isEmpty())
@@ -152,11 +150,9 @@ bool Insere_QSO_Log(Main& main, const QString& enregistrement) {
 bool Creer_Log_Station(Main& main, const QString& indicatif) {
     Fichiers& fichiers = main.plateforme.fichiers;
     const QString log = main.Chemin(Journal::Nom_Fichier(indicatif));
-    const QString raison =
-        fichiers.Remplace(log, fichiers.Lit(main.Chemin(QStringLiteral("FXXXX.txt"))).lignes);
-    if (!raison.isEmpty())
-        main.plateforme.messages.Affiche(Message_Ecriture_Impossible(log, raison));
-    return raison.isEmpty();
+    return Ecriture_Faite(
+        main.plateforme.messages, log,
+        fichiers.Remplace(log, fichiers.Lit(main.Chemin(QStringLiteral("FXXXX.txt"))).lignes));
 }
 
 std::optional<QString> Cherche_Reference_Log(Main& main, const QString& reference) {

@@ -42,12 +42,11 @@ std::optional<Prenoms_Avant> Memorise_Prenom(Main& main, const QString& ligne) {
     if (!avant)
         return std::nullopt;
     const QString chemin = main.Chemin(Prenoms::Nom_Fichier);
-    const QString raison = main.plateforme.fichiers.Remplace(
-        chemin, Prenoms::Memorise(avant->lignes, Fichier_Texte::Encode(ligne), main.Prenom_Nouveau));
-    if (!raison.isEmpty()) {
-        main.plateforme.messages.Affiche(Message_Ecriture_Impossible(chemin, raison));
+    if (!Ecriture_Faite(
+            main.plateforme.messages, chemin,
+            main.plateforme.fichiers.Remplace(
+                chemin, Prenoms::Memorise(avant->lignes, Fichier_Texte::Encode(ligne), main.Prenom_Nouveau))))
         return std::nullopt;
-    }
     // The callsign is in the file now: recording again must not add it twice.
     main.Prenom_Nouveau = false;
     return avant;
@@ -56,11 +55,12 @@ std::optional<Prenoms_Avant> Memorise_Prenom(Main& main, const QString& ligne) {
 void Retablit_Prenoms(Main& main, const Prenoms_Avant& avant) {
     const QString chemin = main.Chemin(Prenoms::Nom_Fichier);
     Fichiers& fichiers = main.plateforme.fichiers;
-    const QString raison =
-        avant.existait ? fichiers.Remplace(chemin, avant.lignes) : fichiers.Supprime(chemin);
+    const bool retablis = avant.existait ? Ecriture_Faite(main.plateforme.messages, chemin,
+                                                          fichiers.Remplace(chemin, avant.lignes))
+                                         : fichiers.Supprime(chemin).isEmpty();
     // Should that fail too, the memory keeps the name being recorded, which does no harm: the operator,
     // already told that the QSO was not written, records it again and the name is not added twice.
-    if (raison.isEmpty())
+    if (retablis)
         main.Prenom_Nouveau = avant.nouveau;
 }
 

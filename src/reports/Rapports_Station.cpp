@@ -21,11 +21,8 @@ std::optional<QList<QByteArray>> Lit_Log_Rapport(Main& main) {
 
 bool Enregistre_Rapport(Main& main, const QString& nom, const QByteArray& octets, const QString& annonce) {
     const QString chemin = main.Chemin(nom);
-    const QString raison = main.plateforme.fichiers.Remplace(chemin, octets);
-    if (!raison.isEmpty()) {
-        main.plateforme.messages.Affiche(Message_Ecriture_Impossible(chemin, raison));
+    if (!Ecriture_Faite(main.plateforme.messages, chemin, main.plateforme.fichiers.Remplace(chemin, octets)))
         return false;
-    }
     main.plateforme.messages.Affiche(annonce + nom);
     return true;
 }

@@ -68,10 +68,10 @@ void Test_Plateforme::Caractere_Non_Encodable() {
 void Test_Plateforme::Remplace_Et_Lit() {
     Plateforme_Test t;
     QCOMPARE(t.fichiers.Lit(t.Chemin("f.txt")).etat, Lecture_Fichier::Etat::Absent);
-    QCOMPARE(t.fichiers.Remplace(t.Chemin("f.txt"), Lignes{"un", "", "trois"}), QString());
+    QCOMPARE(t.fichiers.Remplace(t.Chemin("f.txt"), Lignes{"un", "", "trois"}).raison, QString());
     QCOMPARE(t.Lit_Fichier("f.txt"), QByteArray("un\r\n\r\ntrois\r\n"));
     QCOMPARE(t.fichiers.Lit(t.Chemin("f.txt")).lignes, (Lignes{"un", "", "trois"}));
-    QCOMPARE(t.fichiers.Remplace(t.Chemin("f.txt"), Lignes{}), QString());
+    QCOMPARE(t.fichiers.Remplace(t.Chemin("f.txt"), Lignes{}).raison, QString());
     QCOMPARE(t.Lit_Fichier("f.txt"), QByteArray());
 }
 
@@ -86,7 +86,7 @@ void Test_Plateforme::Empreinte() {
     QCOMPARE(t.fichiers.Empreinte(chemin), premiere);
     QCOMPARE(t.fichiers.Lit(chemin).lignes, Lignes{"un"});
     QCOMPARE(t.fichiers.Empreinte(chemin), premiere);
-    QCOMPARE(t.fichiers.Remplace(chemin, Lignes{"un"}), QString());
+    QCOMPARE(t.fichiers.Remplace(chemin, Lignes{"un"}).raison, QString());
     QVERIFY(t.fichiers.Empreinte(chemin) != premiere);
     QCOMPARE(t.fichiers.Empreinte(t.Chemin("autre.txt")), QString());
 }

@@ -1,6 +1,8 @@
+#include "Aide.h"
 #include "Tests_Robustesse.h"
 #include "app/Fichier_Texte.h"
 #include "app/Main.h"
+#include "app/Textes.h"
 #include "lighthouses/Phares_Francais.h"
 #include "log/Clavier.h"
 #include "log/Enregistrement.h"
@@ -263,9 +265,10 @@ void Test_Entrees_Abimees::Ligne_Abimee_Choisie_Par_L_Operateur() {
     QCOMPARE(t.messages.textes, QStringList());
 }
 
-// Settings out of range, or a settings file damaged, read as the program does when it starts: what
-// cannot be used is left at its default, and only a station without a usable callsign gets the
-// first-run message.
+// Settings out of range, a settings file damaged, or one that cannot be written, read as the program does
+// when it starts, then written by the choice of dating, again and again: what cannot be
+// used is left at its default, only a station without a usable callsign gets the first-run message, a
+// damaged or unwritable file is told once, and the program goes on with the settings it holds.
 void Test_Entrees_Abimees::Reglages_Abimes_data() {
     QTest::addColumn<QByteArray>("fichier"); // the whole file, when no key is set
     QTest::addColumn<QString>("cle");
@@ -274,9 +277,12 @@ void Test_Entrees_Abimees::Reglages_Abimes_data() {
     QTest::addColumn<int>("bande");
     QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("date_auto");
+    QTest::addColumn<QString>("panne"); // "dossier": a folder in the file's place; "lecture seule": its disk
+    QTest::addColumn<QString>("message"); // about the settings file (named by %1), if any
     const auto reglage = [](const char* nom, const char* cle, const QString& valeur, const char* station,
                             int bande, int mode, bool date_auto) {
-        QTest::newRow(nom) << QByteArray() << cle << valeur << station << bande << mode << date_auto;
+        QTest::newRow(nom) << QByteArray() << cle << valeur << station << bande << mode << date_auto
+                           << QString() << QString();
     };
     reglage("bande 99", "bande Utilisee", "99", "F5ABC", 0, 0, true);
     reglage("bande -1", "bande Utilisee", "-1", "F5ABC", -1, 0, true);
@@ -294,13 +300,19 @@ void Test_Entrees_Abimees::Reglages_Abimes_data() {
     reglage("indicatif avec /", "Indicatif Station", "F5ABC/P", "FXXXX", 0, 0, true);
     reglage("indicatif vers un autre dossier", "Indicatif Station", "../../F5ABC", "FXXXX", 0, 0, true);
     reglage("indicatif avec NUL", "Indicatif Station", QStringLiteral("F5ABC\u0000"), "FXXXX", 0, 0, true);
-    const auto fichier = [](const char* nom, const QByteArray& octets, const char* station) {
-        QTest::newRow(nom) << octets << QString() << QString() << station << 0 << 0 << true;
+    const QString abime = QStringLiteral("Le fichier de réglages %1 est abîmé : les réglages qui n'ont pas "
+                                         "pu y être lus reprennent leur valeur "
+                                         "par défaut.");
+    const auto fichier = [](const char* nom, const QByteArray& octets, const char* station,
+                            const QString& message = {}, const char* panne = "") {
+        QTest::newRow(nom) << octets << QString() << QString() << station << 0 << 0 << true << panne
+                           << message;
     };
     fichier("fichier vide", QByteArray(), "FXXXX");
-    fichier("fichier binaire", QByteArray("\x00\x01\xff\xfe[\x00]\r\n\x81\x8d=\x8f\x90\x9d", 15), "FXXXX");
+    fichier("fichier binaire", QByteArray("\x00\x01\xff\xfe[\x00]\r\n\x81\x8d=\x8f\x90\x9d", 15), "FXXXX",
+            abime);
     // What can still be read is used, when it is a usable callsign.
-    fichier("section tronquee", "[Setup%20\r\nIndicatif%20Station=F5A", "F5A");
+    fichier("section tronquee", "[Setup%20\r\nIndicatif%20Station=F5A", "F5A", abime);
     fichier("ligne enorme", "[Setup%20]\nIndicatif%20Station=" + QByteArray(5 * 1024 * 1024, 'A'), "FXXXX");
     fichier("CR seuls", "[Setup%20]\rIndicatif%20Station=F5/ABC\r[Setup%20F5ABC]\rbande%20Utilisee=x\r",
             "FXXXX");
@@ -309,6 +321,12 @@ void Test_Entrees_Abimees::Reglages_Abimes_data() {
         "[Setup%20]\r\nIndicatif%20Station=F5ABC\r\n[Setup%20F5ABC]\r\nbande%20Utilisee=\x00\x81\r\n"
         "Mode%20Utilise=@ByteArray(\xff)\r\nDate%20Auto=\x9d\r\n";
     fichier("valeurs hors limites", QByteArray(hors_limites, sizeof hors_limites - 1), "F5ABC");
+    const QString refuse = QStringLiteral(
+        "Impossible d'enregistrer les réglages dans le fichier %1 : le fichier ne peut pas être écrit.\r\nLe "
+        "programme continue, mais les réglages changés seront perdus à sa fermeture.");
+    fichier("un dossier a la place du fichier", QByteArray(), "FXXXX", refuse, "dossier");
+    fichier("disque en lecture seule", "[Setup%20]\r\nIndicatif%20Station=F5ABC\r\n", "F5ABC", refuse,
+            "lecture seule");
 }
 
 void Test_Entrees_Abimees::Reglages_Abimes() {
@@ -319,8 +337,18 @@ void Test_Entrees_Abimees::Reglages_Abimes() {
     QFETCH(int, bande);
     QFETCH(int, mode);
     QFETCH(bool, date_auto);
+    QFETCH(QString, panne);
+    QFETCH(QString, message);
     Plateforme_Test t;
-    if (cle.isEmpty()) {
+    std::optional<Disque_Monte> disque;
+    if (panne == "lecture seule") {
+        disque.emplace(t.dossier_reglages.path(), 1024 * 1024);
+        if (!disque->Monte())
+            QSKIP(qPrintable("cannot mount a tmpfs here (" + disque->Raison() + ")"));
+    }
+    if (panne == "dossier") {
+        QVERIFY(QDir().mkdir(t.Fichier_Reglages()));
+    } else if (cle.isEmpty()) {
         QFile reglages(t.Fichier_Reglages());
         QVERIFY(reglages.open(QIODevice::WriteOnly));
         reglages.write(fichier);
@@ -329,7 +357,10 @@ void Test_Entrees_Abimees::Reglages_Abimes() {
         t.Ecrit_Reglage("Setup F5ABC", "Date Auto", "Oui");
         t.Ecrit_Reglage(cle == "Indicatif Station" ? "Setup " : "Setup F5ABC", cle, valeur);
     }
+    if (disque)
+        QVERIFY(disque->Lecture_Seule(true));
     Parametres parametres(std::make_unique<QSettings>(t.Fichier_Reglages(), QSettings::IniFormat));
+    parametres.Avertit_Par([&t](const QString& texte) { t.messages.Affiche(texte); });
     Plateforme plateforme{t.messages, t.horloge, t.repertoire, parametres, t.fichiers, t.imprimante};
     Main main(plateforme);
     main.Form_Load();
@@ -338,7 +369,18 @@ void Test_Entrees_Abimees::Reglages_Abimes() {
     QCOMPARE(main.Mode_A->currentIndex(), mode);
     QCOMPARE(main.Mnu_Date_Auto->isChecked(), date_auto);
     QCOMPARE(main.Mnu_Date_Man->isChecked(), !date_auto);
-    QCOMPARE(t.messages.textes.size(), station == "FXXXX" ? 1 : 0);
+
+    // Each choice of dating writes it, after the two settings the start wrote.
+    for (QAction* choix : {main.Mnu_Date_Man, main.Mnu_Date_Auto, main.Mnu_Date_Man})
+        choix->trigger();
+    QVERIFY(main.Mnu_Date_Man->isChecked());
+    QCOMPARE(parametres.Lit(Reglages::Date_Auto, station), QStringLiteral("Non"));
+    QStringList messages;
+    if (!message.isEmpty())
+        messages << message.arg(QDir::toNativeSeparators(t.Fichier_Reglages()));
+    if (station == "FXXXX")
+        messages << Textes::Premiere_Installation;
+    QCOMPARE(t.messages.textes, messages);
     QCOMPARE(t.Lit_Fichier("F5ABC/P_TORV.log"), QByteArray("<absent>"));
 }
 

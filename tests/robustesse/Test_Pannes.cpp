@@ -316,9 +316,14 @@ struct Point_De_Panne {
 };
 
 const QList<Point_De_Panne> Points{
-    {"ouverture du brouillon", Etape::Ouverture, 0},   {"ecriture du premier bloc", Etape::Ecriture, 1},
-    {"ecriture du deuxieme bloc", Etape::Ecriture, 2}, {"ecriture du dernier bloc", Etape::Ecriture, -1},
-    {"vidage sur disque", Etape::Vidage, 0},           {"renommage", Etape::Validation, 0},
+    {"ouverture du brouillon", Etape::Ouverture, 0},
+    {"ecriture du premier bloc", Etape::Ecriture, 1},
+    {"ecriture du deuxieme bloc", Etape::Ecriture, 2},
+    {"ecriture du dernier bloc", Etape::Ecriture, -1},
+    {"vidage sur disque", Etape::Vidage, 0},
+    {"synchronisation du brouillon", Etape::Synchronisation, 0},
+    {"renommage", Etape::Validation, 0},
+    {"synchronisation du dossier", Etape::Synchronisation_Dossier, 0},
 };
 
 // One row per failure point that a rewrite of that many bytes can meet: a write it does not make
@@ -364,10 +369,14 @@ bool Met_En_Panne(Plateforme_Test& t, Disque_Monte* disque, Panne panne, bool ou
 }
 
 // What the operator is told: the file, and why when the system says it.
-void Verifie_Message_Ecriture(const QString& message, const QString& chemin, Panne panne) {
+void Verifie_Message_Ecriture(const QString& message, const QString& chemin, Panne panne, Etape etape) {
     const QString debut =
         QStringLiteral("Impossible d'enregistrer le fichier %1 : ").arg(QDir::toNativeSeparators(chemin));
     const QString fin = QStringLiteral("\r\nLe fichier est resté tel qu'il était.");
+    if (etape == Etape::Synchronisation) {
+        QCOMPARE(message, debut + Fichiers_Defaillants::Raison_Synchronisation() + fin);
+        return;
+    }
     QString raison;
 #ifdef Q_OS_LINUX
     if (panne != Panne::Simulee)
@@ -376,6 +385,20 @@ void Verifie_Message_Ecriture(const QString& message, const QString& chemin, Pan
     QVERIFY2(message.startsWith(debut) && message.endsWith(fin) &&
                  message.size() > debut.size() + fin.size() && message.contains(raison),
              qPrintable(message));
+}
+
+// The program's state after the gesture has succeeded in another folder on a disk that works, as it
+// would read in the folder of `ici`.
+QStringList Vue_Apres_Reussite(const Geste& g, bool sans_prenoms, const Plateforme_Test& ici) {
+    Plateforme_Test t;
+    Prepare_Dossier(t, Prenoms_Trois_Blocs);
+    if (sans_prenoms)
+        QFile::remove(t.Chemin(Prenoms::Nom_Fichier));
+    Main main(t.plateforme);
+    Demarre(main);
+    g.prepare(main);
+    g.fait(main);
+    return Vue(main, t).replaceInStrings(t.repertoire.Chemin(), ici.repertoire.Chemin());
 }
 
 } // namespace
@@ -457,9 +480,26 @@ void Test_Pannes::Geste_Interrompu() {
     g.fait(main);
     QCOMPARE(t.fichiers.pannes, panne == Panne::Simulee ? 1 : 0);
     const QStringList questions = g.question.isEmpty() ? QStringList() : QStringList{g.question};
+    if (etape == Etape::Synchronisation_Dossier) {
+        // The file is replaced, only its folder is not confirmed: the gesture is done as on a disk that
+        // works (an entry recorded is cleared, not left to be recorded twice) and the operator is told.
+        QCOMPARE(t.messages.textes,
+                 questions +
+                     QStringList{QStringLiteral("Le fichier %1 a été enregistré, mais le disque n'a pas "
+                                                "confirmé l'écriture du dossier : %2\r\nVérifiez le disque ; "
+                                                "inutile d'enregistrer à nouveau.")
+                                     .arg(QDir::toNativeSeparators(t.Chemin(fichier)),
+                                          Fichiers_Defaillants::Raison_Synchronisation())} +
+                     (g.annonce ? QStringList{g.annonce(main)} : QStringList()));
+        Dossier attendus = avant;
+        g.apres(main, attendus);
+        QCOMPARE(Resume(Fichiers_Du_Dossier(t)), Resume(attendus));
+        QCOMPARE(Vue(main, t), Vue_Apres_Reussite(g, sans_prenoms, t));
+        return;
+    }
     QCOMPARE(t.messages.textes.size(), questions.size() + 1);
     QCOMPARE(t.messages.textes.first(questions.size()), questions);
-    Verifie_Message_Ecriture(t.messages.textes.last(), t.Chemin(fichier), panne);
+    Verifie_Message_Ecriture(t.messages.textes.last(), t.Chemin(fichier), panne, etape);
     QCOMPARE(Resume(Fichiers_Du_Dossier(t)), Resume(avant));
     QCOMPARE(Vue(main, t), vue);
 

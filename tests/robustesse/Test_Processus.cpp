@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <cerrno>
+#include <cstring>
 
 using Etat = Verrou_Dossier::Etat;
 
@@ -140,4 +142,62 @@ void Test_Processus::Log_Entier_Apres_Chaque_Coupure() {
           nouveaux, qPrintable(restes.join(QStringLiteral(", "))));
     // Kills that all fell between two turns would prove nothing.
     QVERIFY(anciens > 0 && nouveaux > 0);
+}
+
+// A QSO recorded through the program's own code, in another process, on a disk whose flushes fail in the
+// kernel's own answer (EIO, the disk giving up): when the scratch file cannot be flushed the log stays
+// byte for byte and the QSO is not taken as recorded; when only the folder cannot, the log holds the QSO,
+// which is taken as recorded. Either way no scratch file is left and the operator is told exactly that.
+void Test_Processus::Disque_Qui_Refuse_De_Synchroniser_data() {
+    QTest::addColumn<QString>("panne");
+    QTest::newRow("fichier") << "fichier";
+    QTest::newRow("dossier") << "dossier";
+}
+
+void Test_Processus::Disque_Qui_Refuse_De_Synchroniser() {
+#ifndef KEZ_DISQUE_DEFAILLANT
+    QSKIP("the failing disk is loaded with LD_PRELOAD, Linux only");
+#else
+    QFETCH(QString, panne);
+    Plateforme_Test t;
+    const QString log = t.Chemin("F5ABC_TORV.log");
+    const Journal::Lignes lignes = Log_Genere::Lignes(1000);
+    const QByteArray enregistrement = Log_Genere::Enregistrement_Milieu();
+    const QByteArray ancien = Fichier_Texte::Joint_Lignes(lignes);
+    t.Ecrit_Fichier("F5ABC_TORV.log", ancien);
+
+    QProcess aide;
+    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+    environnement.insert("LD_PRELOAD", KEZ_DISQUE_DEFAILLANT);
+    environnement.insert("KEZ_DISQUE_DEFAILLANT", panne);
+    // Under AddressSanitizer, whose library then no longer comes first.
+    environnement.insert("ASAN_OPTIONS", environnement.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+    aide.setProcessEnvironment(environnement);
+    aide.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    aide.start(KEZ_PROCESSUS, {"ajoute", log, enregistrement.toHex()});
+    QVERIFY(aide.waitForFinished(30000));
+    QCOMPARE(aide.exitCode(), 0);
+
+    const QString chemin = QDir::toNativeSeparators(log);
+    const QString raison = QString::fromLocal8Bit(std::strerror(EIO));
+    const bool enregistre = panne == "dossier";
+    const QString message =
+        enregistre
+            ? QStringLiteral("Le fichier %1 a été enregistré, mais le disque n'a pas confirmé l'écriture "
+                             "du dossier : %2\r\nVérifiez le disque ; inutile d'enregistrer à nouveau.")
+                  .arg(chemin, raison)
+            : QStringLiteral("Impossible d'enregistrer le fichier %1 : %2\r\nLe fichier est resté tel "
+                             "qu'il était.")
+                  .arg(chemin, raison);
+    QList<QByteArray> sortie = aide.readAllStandardOutput().split('\n');
+    QCOMPARE(sortie.takeLast(), QByteArray());
+    QCOMPARE(sortie.takeLast(), QByteArray(enregistre ? "enregistre" : "non enregistre"));
+    QStringList messages;
+    for (const QByteArray& ligne : sortie)
+        messages << QString::fromUtf8(QByteArray::fromHex(ligne));
+    QCOMPARE(messages, QStringList{message});
+    QCOMPARE(Contenu(log),
+             enregistre ? Fichier_Texte::Joint_Lignes(Journal::Ajoute(lignes, enregistrement)) : ancien);
+    QCOMPARE(Fichiers_Du_Dossier(t), QStringList{"F5ABC_TORV.log"});
+#endif
 }

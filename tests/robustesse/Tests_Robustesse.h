@@ -36,7 +36,7 @@ private slots:
     void Fin_De_Ligne_Collee();
 };
 
-// The lock of the folder against a second copy, and a rewrite killed part-way.
+// The lock of the folder against a second copy, a rewrite killed part-way, a disk that fails to flush.
 class Test_Processus : public QObject {
     Q_OBJECT
 
@@ -45,4 +45,6 @@ private slots:
     void Autre_Processus_Refuse_Puis_Repris_Apres_Sa_Mort();
     void Dossier_En_Lecture_Seule();
     void Log_Entier_Apres_Chaque_Coupure();
+    void Disque_Qui_Refuse_De_Synchroniser_data();
+    void Disque_Qui_Refuse_De_Synchroniser();
 };

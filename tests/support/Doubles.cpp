@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
+#include <cerrno>
 #include <limits>
 
 void Messages_Test::Affiche(const QString& texte) {
@@ -19,7 +20,11 @@ bool Messages_Test::Demande(const QString& texte) {
     return reponses.isEmpty() ? true : reponses.takeFirst();
 }
 
-QString Fichiers_Defaillants::Remplace(const QString& chemin, const QByteArray& octets) {
+QString Fichiers_Defaillants::Raison_Synchronisation() {
+    return qt_error_string(EIO);
+}
+
+Ecriture Fichiers_Defaillants::Remplace(const QString& chemin, const QByteArray& octets) {
     ecritures = 0;
     visee = cible.isEmpty() || chemin == cible;
     return Fichiers_Disque::Remplace(chemin, octets);
@@ -57,6 +62,16 @@ bool Fichiers_Defaillants::Ecrit(QSaveFile& brouillon, const QByteArray& bloc) {
 
 bool Fichiers_Defaillants::Vide(QSaveFile& brouillon) {
     return !En_Panne(Etape::Vidage) && Fichiers_Disque::Vide(brouillon);
+}
+
+QString Fichiers_Defaillants::Synchronise(QSaveFile& brouillon) {
+    return En_Panne(Etape::Synchronisation) ? Raison_Synchronisation()
+                                            : Fichiers_Disque::Synchronise(brouillon);
+}
+
+QString Fichiers_Defaillants::Synchronise_Dossier(const QString& dossier) {
+    return En_Panne(Etape::Synchronisation_Dossier) ? Raison_Synchronisation()
+                                                    : Fichiers_Disque::Synchronise_Dossier(dossier);
 }
 
 bool Fichiers_Defaillants::Valide(QSaveFile& brouillon) {
@@ -149,7 +164,9 @@ QStringList Imprimante_Test::Polices() const {
 Plateforme_Test::Plateforme_Test()
     : parametres(std::make_unique<Parametres>(
           std::make_unique<QSettings>(Fichier_Reglages(), QSettings::IniFormat))),
-      plateforme{messages, horloge, repertoire, *parametres, fichiers, imprimante} {}
+      plateforme{messages, horloge, repertoire, *parametres, fichiers, imprimante} {
+    parametres->Avertit_Par([this](const QString& texte) { messages.Affiche(texte); });
+}
 
 QString Plateforme_Test::Chemin(const QString& nom) const {
     return repertoire.dossier.filePath(nom);

@@ -46,7 +46,17 @@ public:
 // The disk, with one step of every rewrite made to fail on demand.
 class Fichiers_Defaillants : public Fichiers_Disque {
 public:
-    enum class Etape { Aucune, Ouverture, Ecriture, Vidage, Validation };
+    enum class Etape {
+        Aucune,
+        Ouverture,
+        Ecriture,
+        Vidage,
+        Synchronisation,
+        Validation,
+        Synchronisation_Dossier
+    };
+    // What the disk answers when a flush to it fails.
+    static QString Raison_Synchronisation();
     Etape panne = Etape::Aucune;
     // With Etape::Ecriture, the block write that fails, from 1 in each rewrite.
     int ecriture_en_panne = 1;
@@ -61,13 +71,15 @@ public:
 
     using Fichiers_Disque::Remplace;
     Lecture_Fichier Lit(const QString& chemin) override;
-    QString Remplace(const QString& chemin, const QByteArray& octets) override;
+    Ecriture Remplace(const QString& chemin, const QByteArray& octets) override;
 
 protected:
     bool Ouvre(QSaveFile& brouillon) override;
     bool Ecrit(QSaveFile& brouillon, const QByteArray& bloc) override;
     bool Vide(QSaveFile& brouillon) override;
+    QString Synchronise(QSaveFile& brouillon) override;
     bool Valide(QSaveFile& brouillon) override;
+    QString Synchronise_Dossier(const QString& dossier) override;
 
 private:
     // Whether this step of the rewrite under way fails, counting it if so.
