@@ -6,6 +6,7 @@
 #include "Banc.h"
 
 #include "app/Fichier_Texte.h"
+#include "app/Fichiers.h"
 #include "app/Main.h"
 #include "log/Journal.h"
 #include "support/Log_Genere.h"
@@ -15,7 +16,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstdio>
 
@@ -36,10 +36,11 @@ double Mediane(QList<double> durees) {
     return durees.size() % 2 ? durees[milieu] : (durees[milieu - 1] + durees[milieu]) / 2;
 }
 
-// The same steps as every rewrite of the program: a scratch file, written, flushed to disk, renamed.
+// The same steps as every rewrite of the program, from the disk seam itself: a scratch file, written,
+// flushed to disk, renamed, its folder flushed.
 void Ecrit_Surement(const QString& chemin, const QByteArray& octets) {
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size() || !fichier.commit())
+    const Ecriture ecriture = Fichiers_Disque().Remplace(chemin, octets);
+    if (!ecriture.raison.isEmpty() || !ecriture.raison_dossier.isEmpty())
         qFatal("floor: cannot write %s", qPrintable(chemin));
 }
 
