@@ -1,8 +1,8 @@
-#include "Tests_App.h"
 #include "app/Main.h"
 #include "app/Mode_Emploi.h"
 #include "support/Disque.h"
 #include "support/Doubles.h"
+#include "support/Principal.h"
 
 #include <QAction>
 #include <QDir>
@@ -10,10 +10,22 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QObject>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBrowser>
+
+class Test_Aide : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Mode_Emploi_Une_Seule_Fenetre();
+    void Guide_Des_Sources();
+    void Guide_Nomme_Les_Commandes();
+    void Images_Du_Guide();
+    void A_Propos();
+};
 
 namespace {
 
@@ -127,3 +139,7 @@ void Test_Aide::A_Propos() {
                          "Carte des départements d'après \"MapSVG\" et \"Victor Cazanave (svg-maps)\", "
                          "licence CC BY 4.0"});
 }
+
+KEZ_TEST(Test_Aide)
+
+#include "Test_Aide.moc"

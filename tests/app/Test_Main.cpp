@@ -1,10 +1,10 @@
-#include "Tests_App.h"
 #include "app/Bouton.h"
 #include "app/Couleurs.h"
 #include "app/Main.h"
 #include "app/Textes.h"
 #include "app/Twips.h"
 #include "support/Doubles.h"
+#include "support/Principal.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -15,10 +15,26 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QObject>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+
+class Test_Main : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Premier_Lancement();
+    void Log_Charge_Derniere_Ligne_Choisie();
+    void Log_Absent_Liste_Vide();
+    void Geometrie();
+    void Libelles();
+    void Historique();
+    void Horloge_Affichee();
+    void Choix_De_La_Date_data();
+    void Choix_De_La_Date();
+};
 
 namespace {
 
@@ -223,3 +239,7 @@ void Test_Main::Choix_De_La_Date() {
     relance.Form_Load();
     QVERIFY(relance.Mnu_Date_Man->isChecked());
 }
+
+KEZ_TEST(Test_Main)
+
+#include "Test_Main.moc"

@@ -1,12 +1,34 @@
-#include "Tests_App.h"
 #include "app/Adaptateur_Touches.h"
 #include "app/Fichier_Texte.h"
 #include "support/Doubles.h"
+#include "support/Principal.h"
 
 #include <QDir>
 #include <QLineEdit>
+#include <QObject>
 #include <QTest>
 #include <array>
+
+class Test_Plateforme : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Coupe_Lignes_data();
+    void Coupe_Lignes();
+    void Codage_Aller_Retour_data();
+    void Codage_Aller_Retour();
+    void Caractere_Non_Encodable_data();
+    void Caractere_Non_Encodable();
+    void Remplace_Et_Lit();
+    void Empreinte();
+    void Indicatif_Station_Lu_data();
+    void Indicatif_Station_Lu();
+    void Sections_Et_Cles();
+    void Textes_Horloge_data();
+    void Textes_Horloge();
+    void Adaptateur_Touches_data();
+    void Adaptateur_Touches();
+};
 
 using Lignes = QList<QByteArray>;
 
@@ -190,3 +212,7 @@ void Test_Plateforme::Adaptateur_Touches() {
     QTest::keyClick(&champ, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(recus.join(','), QStringLiteral("13,8"));
 }
+
+KEZ_TEST(Test_Plateforme)
+
+#include "Test_Plateforme.moc"

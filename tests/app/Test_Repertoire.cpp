@@ -1,14 +1,31 @@
-#include "Tests_App.h"
 #include "app/Installation.h"
 #include "support/Disque.h"
 #include "support/Doubles.h"
+#include "support/Principal.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMap>
+#include <QObject>
 #include <QTemporaryDir>
 #include <QTest>
+
+class Test_Repertoire : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Choix_data();
+    void Choix();
+    void Choix_Sur_Le_Disque_data();
+    void Choix_Sur_Le_Disque();
+    void Prepare_Dossier_data();
+    void Prepare_Dossier();
+    void Modele_Absent();
+    void Dossier_Impossible();
+    void Donnees_Introuvables();
+    void Fichiers_Livres();
+};
 
 namespace {
 
@@ -169,3 +186,7 @@ void Test_Repertoire::Fichiers_Livres() {
     for (const char* nom : {"FXXXX.txt", "Liste_Prenom.txt", "Liste_Phare.txt"})
         QVERIFY2(Installation::Fichiers_Donnees().contains(QLatin1String(nom)), nom);
 }
+
+KEZ_TEST(Test_Repertoire)
+
+#include "Test_Repertoire.moc"

@@ -1,16 +1,28 @@
-#include "Tests_App.h"
 #include "app/Couleurs.h"
 #include "app/Main.h"
 #include "app/Station.h"
 #include "support/Doubles.h"
+#include "support/Principal.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QObject>
 #include <QPushButton>
 #include <QTest>
+
+class Test_Station : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Refus_data();
+    void Refus();
+    void Nouvelle_Station();
+    void Station_Existante();
+    void Une_Seule_Fenetre();
+};
 
 namespace {
 
@@ -145,3 +157,7 @@ void Test_Station::Une_Seule_Fenetre() {
     QTRY_VERIFY(!main.findChild<Station*>());
     QCOMPARE(Ouvre_Station(main)->New_Indicatif->text(), QString());
 }
+
+KEZ_TEST(Test_Station)
+
+#include "Test_Station.moc"

@@ -1,18 +1,46 @@
 #include "Commandes.h"
-#include "Tests_Installation.h"
 #include "app/Installation.h"
 #include "app/Main.h"
 #include "app/Repertoire.h"
 #include "log/Journal_Station.h"
 #include "support/Disque.h"
 #include "support/Doubles.h"
+#include "support/Principal.h"
 
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QObject>
 #include <QProcess>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
+
+// The program installed into a staging folder and started from there, as an operator would.
+class Test_Installation : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void Fichiers_Installes();
+    void Premier_Lancement();
+    void QSO_Dans_Le_Dossier_Utilisateur();
+    void Second_Lancement();
+
+private:
+    QString Prefixe() const { return racine.filePath(QStringLiteral("installe/usr")); }
+    QString Donnees() const { return Prefixe() + QStringLiteral("/" KEZ_DONNEES); }
+    QString Maison() const { return racine.filePath(QStringLiteral("maison")); }
+    QString Dossier_Utilisateur() const { return Maison() + QStringLiteral("/.local/share/KEZ_TORV"); }
+    QProcessEnvironment Environnement() const;
+    // The working folder that the started program notes in its settings, once it has got that far.
+    QString Dossier_Note() const;
+    // Starts the installed program, waits until it has chosen and prepared its folder, stops it.
+    void Lance_Et_Arrete();
+
+    QTemporaryDir racine;
+};
 
 namespace {
 
@@ -130,3 +158,7 @@ void Test_Installation::Second_Lancement() {
     Lance_Et_Arrete();
     QCOMPARE(Contenu_Suivi(Dossier_Utilisateur()), attendu);
 }
+
+KEZ_TEST(Test_Installation)
+
+#include "Test_Installation.moc"

@@ -1,14 +1,36 @@
 #include "Commandes.h"
-#include "Tests_Installation.h"
 #include "support/Disque.h"
+#include "support/Principal.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
+#include <QObject>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+
+// The Debian package built by CPack, as dpkg and the desktop tools see it.
+class Test_Paquet : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void Contenu();
+    void Champs_data();
+    void Champs();
+    void Dependances();
+    void Fichiers_Du_Bureau_Valides();
+    void Entree_Du_Menu();
+
+private:
+    QString Extrait(const QString& fichier) const;
+
+    QTemporaryDir dossier;
+    QString paquet;
+};
 
 namespace {
 
@@ -144,3 +166,7 @@ void Test_Paquet::Entree_Du_Menu() {
     QVERIFY(metainfo.contains("<launchable type=\"desktop-id\">" + Identifiant + ".desktop</launchable>"));
     QVERIFY(metainfo.contains("<binary>" + entree.value("Exec") + "</binary>"));
 }
+
+KEZ_TEST(Test_Paquet)
+
+#include "Test_Paquet.moc"

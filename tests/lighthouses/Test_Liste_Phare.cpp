@@ -1,11 +1,27 @@
-#include "Tests_Lighthouses.h"
 #include "app/Fichier_Texte.h"
 #include "lighthouses/Liste_Phare.h"
+#include "support/Principal.h"
 
 #include <QFile>
+#include <QObject>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+
+class Test_Liste_Phare : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Phares_data();
+    void Phares();
+    void Valeur_Numerique_data();
+    void Valeur_Numerique();
+    void Recherche_Phare_data();
+    void Recherche_Phare();
+    void Ligne_Liste_data();
+    void Ligne_Liste();
+    void Fichier_Livre();
+};
 
 using Lignes = QList<QByteArray>;
 
@@ -177,3 +193,7 @@ void Test_Liste_Phare::Fichier_Livre() {
     QCOMPARE(trouve.nom, QStringLiteral("Phare d'Alprech"));
     QCOMPARE(trouve.departement, QStringLiteral("62"));
 }
+
+KEZ_TEST(Test_Liste_Phare)
+
+#include "Test_Liste_Phare.moc"

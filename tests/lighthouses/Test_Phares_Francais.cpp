@@ -1,14 +1,25 @@
-#include "Tests_Lighthouses.h"
 #include "app/Couleurs.h"
 #include "app/Main.h"
 #include "lighthouses/Phares_Francais.h"
 #include "support/Doubles.h"
+#include "support/Principal.h"
 
 #include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QObject>
 #include <QTest>
+
+class Test_Phares_Francais : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Lignes_data();
+    void Lignes();
+    void Fenetre();
+    void Une_Seule_Fenetre();
+};
 
 namespace {
 
@@ -98,3 +109,7 @@ void Test_Phares_Francais::Une_Seule_Fenetre() {
     QTRY_VERIFY(!main.findChild<Phares_Francais*>());
     QCOMPARE(Ouvre(main)->Phares_FR->count(), 2);
 }
+
+KEZ_TEST(Test_Phares_Francais)
+
+#include "Test_Phares_Francais.moc"

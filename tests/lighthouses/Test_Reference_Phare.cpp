@@ -1,8 +1,19 @@
-#include "Tests_Lighthouses.h"
 #include "log/Clavier.h"
 #include "log/Enregistrement.h"
+#include "support/Principal.h"
 
 #include <QDir>
+#include <QObject>
+
+class Test_Reference_Phare : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Recherche_data();
+    void Recherche();
+    void Deja_Contacte_data();
+    void Deja_Contacte();
+};
 
 using namespace Clavier;
 
@@ -111,3 +122,7 @@ void Test_Reference_Phare::Deja_Contacte() {
     QCOMPARE(t.messages.textes, messages);
     QCOMPARE(Champ(main), messages.size() == 2 && messages[0].startsWith("6") ? main.Ref_A : main.Dpt_A);
 }
+
+KEZ_TEST(Test_Reference_Phare)
+
+#include "Test_Reference_Phare.moc"

@@ -1,7 +1,18 @@
-#include "Tests_Log.h"
 #include "log/Controle_Saisie.h"
+#include "support/Principal.h"
 
+#include <QObject>
 #include <QTest>
+
+class Test_Controle_Saisie : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Formats_data();
+    void Formats();
+    void Refus_Saisie_data();
+    void Refus_Saisie();
+};
 
 Q_DECLARE_METATYPE(Champ_Saisie)
 
@@ -63,3 +74,7 @@ void Test_Controle_Saisie::Refus_Saisie() {
     QFETCH(QString, refus);
     QCOMPARE(Sous_Programmes::Refus_Saisie(champ, texte), refus);
 }
+
+KEZ_TEST(Test_Controle_Saisie)
+
+#include "Test_Controle_Saisie.moc"

@@ -1,12 +1,35 @@
 #include "Clavier.h"
-#include "Tests_Log.h"
 #include "log/Enregistrement.h"
 #include "log/Journal.h"
+#include "support/Principal.h"
 
 #include <QAction>
 #include <QDir>
 #include <QListWidget>
+#include <QObject>
 #include <QSaveFile>
+
+class Test_Edition_QSO : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Modification_data();
+    void Modification();
+    void Insertion_data();
+    void Insertion();
+    void Suppression_data();
+    void Suppression();
+    void Sans_Ligne_Choisie();
+    void Modes_data();
+    void Modes();
+    void Doublons_data();
+    void Doublons();
+    void Effacement();
+    void Reponse_Non();
+    void Panne_Garde_La_Saisie_data();
+    void Panne_Garde_La_Saisie();
+    void Caractere_Colle_Apres_Controle();
+};
 
 using namespace Clavier;
 using Lignes = QList<QByteArray>;
@@ -440,3 +463,7 @@ void Test_Edition_QSO::Caractere_Colle_Apres_Controle() {
     QCOMPARE(Etat_Saisie(main), avant);
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), QByteArray("<absent>"));
 }
+
+KEZ_TEST(Test_Edition_QSO)
+
+#include "Test_Edition_QSO.moc"

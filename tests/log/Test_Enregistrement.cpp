@@ -1,7 +1,19 @@
-#include "Tests_Log.h"
 #include "log/Enregistrement.h"
+#include "support/Principal.h"
 
+#include <QObject>
 #include <QTest>
+
+class Test_Enregistrement : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Compose_data();
+    void Compose();
+    void Ligne_Liste_data();
+    void Ligne_Liste();
+    void Ligne_Courte();
+};
 
 using Enregistrement::Champ;
 using Valeurs = Enregistrement::Valeurs;
@@ -87,3 +99,7 @@ void Test_Enregistrement::Ligne_Courte() {
     QCOMPARE(Enregistrement::Ligne_Liste(courte, 1),
              QStringLiteral("    1  F5ABC         29   JE") + QString(16, ' '));
 }
+
+KEZ_TEST(Test_Enregistrement)
+
+#include "Test_Enregistrement.moc"

@@ -1,13 +1,29 @@
 #include "Clavier.h"
-#include "Tests_Log.h"
 #include "app/Fichier_Texte.h"
 #include "log/Enregistrement.h"
 #include "log/Journal.h"
 #include "log/Journal_Station.h"
+#include "support/Principal.h"
 
 #include <QDir>
 #include <QListWidget>
+#include <QObject>
 #include <QTest>
+
+class Test_Journal : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Changements_data();
+    void Changements();
+    void Premiere_Date_Reference_data();
+    void Premiere_Date_Reference();
+    void Reecriture_Par_La_Fenetre_data();
+    void Reecriture_Par_La_Fenetre();
+    void Panne_Au_Milieu();
+    void Suppression_Du_Dernier_QSO();
+    void Ligne_Illisible_Gardee();
+};
 
 using Lignes = QList<QByteArray>;
 using Clavier::Fichier;
@@ -176,3 +192,7 @@ void Test_Journal::Ligne_Illisible_Gardee() {
     QVERIFY(Sous_Programmes::Supprime_QSO_Log(main, {3, B}));
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), A + "\r\n" + abimee + "\r\n\r\n");
 }
+
+KEZ_TEST(Test_Journal)
+
+#include "Test_Journal.moc"

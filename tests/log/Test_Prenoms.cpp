@@ -1,13 +1,30 @@
 #include "Clavier.h"
-#include "Tests_Log.h"
 #include "app/Main.h"
 #include "log/Prenoms.h"
 #include "log/Prenoms_Station.h"
 #include "support/Doubles.h"
+#include "support/Principal.h"
 
 #include <QDir>
 #include <QLineEdit>
+#include <QObject>
 #include <QTest>
+
+class Test_Prenoms : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Ligne_data();
+    void Ligne();
+    void Cherche_data();
+    void Cherche();
+    void Memorise_data();
+    void Memorise();
+    void Par_La_Fenetre_data();
+    void Par_La_Fenetre();
+    void Panne_Ecriture();
+    void Fichier_Illisible();
+};
 
 using Lignes = QList<QByteArray>;
 using Clavier::Fichier;
@@ -167,3 +184,7 @@ void Test_Prenoms::Fichier_Illisible() {
     QVERIFY(t.messages.textes[1].startsWith(debut));
     QVERIFY(QFileInfo(t.Chemin("Liste_Prenom.txt")).isDir());
 }
+
+KEZ_TEST(Test_Prenoms)
+
+#include "Test_Prenoms.moc"

@@ -1,10 +1,31 @@
 #include "Clavier.h"
-#include "Tests_Log.h"
 #include "app/Textes.h"
+#include "support/Principal.h"
 
 #include <QAction>
 #include <QListWidget>
+#include <QObject>
 #include <algorithm>
+
+class Test_Saisie_QSO : public QObject {
+    Q_OBJECT
+
+private slots:
+    void QSO_Complet_data();
+    void QSO_Complet();
+    void Refus_data();
+    void Refus();
+    void Accepte_data();
+    void Accepte();
+    void Premiere_Installation();
+    void Prenom_Retrouve_data();
+    void Prenom_Retrouve();
+    void Date_Automatique_data();
+    void Date_Automatique();
+    void Position_Memorisee_data();
+    void Position_Memorisee();
+    void Retour_A_Un_Champ_Passe();
+};
 
 using namespace Clavier;
 
@@ -381,3 +402,7 @@ void Test_Saisie_QSO::Retour_A_Un_Champ_Passe() {
     QCOMPARE(main.Date_A->text(), QStringLiteral("14/07/06"));
     QCOMPARE(Couleurs::Couleur(main.RST_A), Couleurs::Vert_Saisie);
 }
+
+KEZ_TEST(Test_Saisie_QSO)
+
+#include "Test_Saisie_QSO.moc"

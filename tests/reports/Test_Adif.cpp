@@ -1,18 +1,32 @@
 #include "Outils_Rapports.h"
-#include "Tests_Rapports.h"
 #include "app/Main.h"
 #include "reports/Adif.h"
+#include "support/Principal.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QObject>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <iterator>
+
+class Test_Adif : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ADIF_SP_data();
+    void ADIF_SP();
+    void Champs_data();
+    void Champs();
+    void Export_data();
+    void Export();
+    void Lecteur_Independant();
+};
 
 using namespace Outils_Rapports;
 
@@ -210,3 +224,7 @@ void Test_Adif::Export() {
     QCOMPARE(QDir(t.repertoire.Chemin()).entryList(QDir::Files),
              (QStringList{"F5ABC_TORV.adi", "F5ABC_TORV.log"}));
 }
+
+KEZ_TEST(Test_Adif)
+
+#include "Test_Adif.moc"

@@ -1,9 +1,23 @@
-#include "Tests_Carte.h"
 #include "log/Enregistrement.h"
 #include "reports/Carte_Departements.h"
+#include "support/Principal.h"
 
 #include <QFile>
+#include <QObject>
 #include <QTest>
+
+class Test_Carte_Departements : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Index_Case_data();
+    void Index_Case();
+    void Cases_Contactees_data();
+    void Cases_Contactees();
+    void Lit_Positions_data();
+    void Lit_Positions();
+    void Positions_Livrees();
+};
 
 using Lignes = QList<QByteArray>;
 using Positions = QMap<int, QPoint>;
@@ -113,3 +127,7 @@ void Test_Carte_Departements::Positions_Livrees() {
     for (int index = 0; index < Carte_Departements::Nombre_Cases; ++index)
         QCOMPARE(positions.contains(index), Carte_Departements::Case_Visible(index));
 }
+
+KEZ_TEST(Test_Carte_Departements)
+
+#include "Test_Carte_Departements.moc"

@@ -1,9 +1,9 @@
-#include "Tests_Carte.h"
 #include "app/Couleurs.h"
 #include "app/Main.h"
 #include "log/Enregistrement.h"
 #include "reports/Carte_Acti_TORV.h"
 #include "support/Doubles.h"
+#include "support/Principal.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -11,9 +11,31 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QObject>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
+
+class Test_Carte_Fenetre : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Ouverture();
+    void Cases_Placees();
+    void Comptes_data();
+    void Comptes();
+    void Afficher();
+    void Colorie_Compte_Les_Cases();
+    void Bande_Vide();
+    void Mode_Stocke_data();
+    void Mode_Stocke();
+    void Fichiers_De_La_Carte_Absents_data();
+    void Fichiers_De_La_Carte_Absents();
+    void Image_Illisible();
+    void Log_Absent_Ou_Illisible_data();
+    void Log_Absent_Ou_Illisible();
+    void Une_Seule_Fenetre();
+};
 
 using Lignes = QList<QByteArray>;
 
@@ -353,3 +375,7 @@ void Test_Carte_Fenetre::Une_Seule_Fenetre() {
     QCOMPARE(nouvelle->Bande_A->currentText(), QStringLiteral("14 Mhz"));
     QCOMPARE(banc.Vertes(), QList<int>{29});
 }
+
+KEZ_TEST(Test_Carte_Fenetre)
+
+#include "Test_Carte_Fenetre.moc"

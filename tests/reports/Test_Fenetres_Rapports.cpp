@@ -1,9 +1,9 @@
 #include "Outils_Rapports.h"
-#include "Tests_Rapports.h"
 #include "app/Couleurs.h"
 #include "app/Main.h"
 #include "reports/Aff_Contacte.h"
 #include "reports/Score_Phares.h"
+#include "support/Principal.h"
 
 #include <QAction>
 #include <QDir>
@@ -11,9 +11,27 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QObject>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+
+class Test_Fenetres_Rapports : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Rapport_Du_Jour();
+    void Impression_Du_Rapport();
+    void Impression_Annulee_data();
+    void Impression_Annulee();
+    void Impression_Impossible();
+    void Liste_Alphabetique();
+    void Liste_Imprimee();
+    void Score();
+    void Lecture_Impossible_data();
+    void Lecture_Impossible();
+    void Dix_Mille_QSO();
+};
 
 using namespace Outils_Rapports;
 using Rapports::Support;
@@ -308,3 +326,7 @@ void Test_Fenetres_Rapports::Dix_Mille_QSO() {
     QCOMPARE(score->QSO_NB->text(), QStringLiteral("10000"));
     QCOMPARE(score->QSL_NB->text(), QStringLiteral("3334"));
 }
+
+KEZ_TEST(Test_Fenetres_Rapports)
+
+#include "Test_Fenetres_Rapports.moc"

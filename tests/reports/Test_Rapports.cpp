@@ -1,9 +1,28 @@
 #include "Outils_Rapports.h"
-#include "Tests_Rapports.h"
 #include "app/Horloge.h"
 #include "reports/Score.h"
+#include "support/Principal.h"
 
+#include <QObject>
 #include <QTest>
+
+class Test_Rapports : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Numero_data();
+    void Numero();
+    void Noms_De_Fichier_data();
+    void Noms_De_Fichier();
+    void Phares_Contactes_data();
+    void Phares_Contactes();
+    void Liste_Alphabetique_data();
+    void Liste_Alphabetique();
+    void Liste_Phares_Contactes_data();
+    void Liste_Phares_Contactes();
+    void Score_data();
+    void Score();
+};
 
 using namespace Outils_Rapports;
 using Rapports::Support;
@@ -149,3 +168,7 @@ void Test_Rapports::Score() {
     QCOMPARE(compte.contactes, contactes);
     QCOMPARE(compte.confirmes, confirmes);
 }
+
+KEZ_TEST(Test_Rapports)
+
+#include "Test_Rapports.moc"

@@ -1,5 +1,3 @@
-#include "Tests_Rapports.h"
-
 #include "support/Principal.h"
 
-KEZ_TEST_MAIN(Test_Adif, Test_Rapports, Test_Fenetres_Rapports)
+KEZ_TEST_MAIN()

@@ -1,5 +1,4 @@
 #include "Aide.h"
-#include "Tests_Robustesse.h"
 #include "app/Fichier_Texte.h"
 #include "app/Main.h"
 #include "app/Textes.h"
@@ -10,6 +9,7 @@
 #include "log/Journal_Station.h"
 #include "log/Prenoms.h"
 #include "support/Doubles.h"
+#include "support/Principal.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -19,9 +19,35 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QObject>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QTest>
+
+// Damaged or hostile files for each reader: the log, the lighthouse list, the first names, the settings.
+class Test_Entrees_Abimees : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Log_Abime_data();
+    void Log_Abime();
+    void Log_Illisible();
+    void Log_Illisible_Un_Moment();
+    void Lignes_De_La_Liste_Entieres_data();
+    void Lignes_De_La_Liste_Entieres();
+    void Ligne_Abimee_Choisie_Par_L_Operateur_data();
+    void Ligne_Abimee_Choisie_Par_L_Operateur();
+    void Reglages_Abimes_data();
+    void Reglages_Abimes();
+    void Liste_Phare_Abimee_data();
+    void Liste_Phare_Abimee();
+    void Prenoms_Abimes_data();
+    void Prenoms_Abimes();
+    void Prenom_Abime_Trouve_data();
+    void Prenom_Abime_Trouve();
+    void Fin_De_Ligne_Collee_data();
+    void Fin_De_Ligne_Collee();
+};
 
 using namespace Clavier;
 using Fichier_Texte::Joint_Lignes;
@@ -608,3 +634,7 @@ void Test_Entrees_Abimees::Fin_De_Ligne_Collee() {
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), QByteArray());
     QCOMPARE(t.Lit_Fichier(Prenoms::Nom_Fichier), QByteArray("<absent>"));
 }
+
+KEZ_TEST(Test_Entrees_Abimees)
+
+#include "Test_Entrees_Abimees.moc"

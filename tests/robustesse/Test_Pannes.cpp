@@ -1,5 +1,4 @@
 #include "Aide.h"
-#include "Tests_Robustesse.h"
 #include "app/Fichier_Texte.h"
 #include "app/Horloge.h"
 #include "app/Main.h"
@@ -27,8 +26,20 @@
 #include <optional>
 
 #ifdef Q_OS_LINUX
+#include "support/Principal.h"
+
+#include <QObject>
 #include <cerrno>
 #include <cstring>
+
+// A write failing at each step of every rewrite, through the file layer or on a real disk.
+class Test_Pannes : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Geste_Interrompu_data();
+    void Geste_Interrompu();
+};
 #endif
 
 using namespace Clavier;
@@ -512,3 +523,7 @@ void Test_Pannes::Geste_Interrompu() {
     g.apres(main, attendus);
     QCOMPARE(Resume(Fichiers_Du_Dossier(t)), Resume(attendus));
 }
+
+KEZ_TEST(Test_Pannes)
+
+#include "Test_Pannes.moc"

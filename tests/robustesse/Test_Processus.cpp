@@ -1,21 +1,35 @@
 #include "Aide.h"
-#include "Tests_Robustesse.h"
 #include "app/Fichier_Texte.h"
 #include "app/Fichiers.h"
 #include "app/Verrou_Dossier.h"
 #include "log/Journal.h"
 #include "support/Doubles.h"
 #include "support/Log_Genere.h"
+#include "support/Principal.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QObject>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <cerrno>
 #include <cstring>
+
+// The lock of the folder against a second copy, a rewrite killed part-way, a disk that fails to flush.
+class Test_Processus : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Seconde_Copie_Avertie_Sans_Toucher_Aux_Fichiers();
+    void Autre_Processus_Refuse_Puis_Repris_Apres_Sa_Mort();
+    void Dossier_En_Lecture_Seule();
+    void Log_Entier_Apres_Chaque_Coupure();
+    void Disque_Qui_Refuse_De_Synchroniser_data();
+    void Disque_Qui_Refuse_De_Synchroniser();
+};
 
 using Etat = Verrou_Dossier::Etat;
 
@@ -201,3 +215,7 @@ void Test_Processus::Disque_Qui_Refuse_De_Synchroniser() {
     QCOMPARE(Fichiers_Du_Dossier(t), QStringList{"F5ABC_TORV.log"});
 #endif
 }
+
+KEZ_TEST(Test_Processus)
+
+#include "Test_Processus.moc"

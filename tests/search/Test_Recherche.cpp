@@ -1,8 +1,21 @@
-#include "Tests_Search.h"
 #include "log/Enregistrement.h"
 #include "search/Recherche.h"
+#include "support/Principal.h"
 
+#include <QObject>
 #include <QTest>
+
+class Test_Recherche : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Controles_data();
+    void Controles();
+    void Ligne_Resultat_data();
+    void Ligne_Resultat();
+    void Cherche_data();
+    void Cherche();
+};
 
 using Recherche::Critere;
 
@@ -137,3 +150,7 @@ void Test_Recherche::Cherche() {
     QCOMPARE(resultat.lignes, attendues);
     QCOMPARE(resultat.critere_absent, absent);
 }
+
+KEZ_TEST(Test_Recherche)
+
+#include "Test_Recherche.moc"

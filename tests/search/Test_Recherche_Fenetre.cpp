@@ -1,18 +1,31 @@
-#include "Tests_Search.h"
 #include "app/Couleurs.h"
 #include "app/Main.h"
 #include "log/Enregistrement.h"
 #include "log/Journal_Station.h"
 #include "search/Recherche_Indicatif.h"
 #include "support/Doubles.h"
+#include "support/Principal.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QObject>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <memory>
+
+class Test_Recherche_Fenetre : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Ouverture();
+    void Recherche_Au_Clavier_data();
+    void Recherche_Au_Clavier();
+    void Clics_Sur_Les_Options();
+    void Liste_Lue_A_Chaque_Recherche();
+    void Quitter_Et_Rouvrir();
+};
 
 namespace {
 
@@ -230,3 +243,7 @@ void Test_Recherche_Fenetre::Quitter_Et_Rouvrir() {
     QCOMPARE(banc.Textes_Des_Boites(), (QStringList{"", "", ""}));
     QVERIFY(banc.recherche->Option1[0]->isChecked());
 }
+
+KEZ_TEST(Test_Recherche_Fenetre)
+
+#include "Test_Recherche_Fenetre.moc"

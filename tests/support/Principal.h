@@ -2,19 +2,43 @@
 
 #include <QApplication>
 #include <QTest>
+#include <functional>
+#include <vector>
 
-template <typename Classe> int Execute_Test(int argc, char* argv[]) {
-    Classe test;
-    return QTest::qExec(&test, argc, argv);
+// Each test class is defined in its own .cpp and put on the list of its executable there, by
+// KEZ_TEST(Classe) after its slots; KEZ_TEST_MAIN() runs every class on the list.
+namespace Registre_Tests {
+
+using Lance = std::function<int(int argc, char* argv[])>;
+
+inline std::vector<Lance>& Classes() {
+    static std::vector<Lance> classes;
+    return classes;
 }
 
-// Runs several test classes in one executable; the exit status counts the failed ones.
-template <typename... Classes> int Execute_Tests(int argc, char* argv[]) {
+inline bool Inscrit(Lance lance) {
+    Classes().push_back(std::move(lance));
+    return true;
+}
+
+// The exit status counts the classes that failed.
+inline int Execute(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    return (Execute_Test<Classes>(argc, argv) + ...);
+    int echecs = 0;
+    for (const Lance& lance : Classes())
+        echecs += lance(argc, argv) != 0;
+    return echecs;
 }
 
-#define KEZ_TEST_MAIN(...)                                                                                   \
+} // namespace Registre_Tests
+
+#define KEZ_TEST(Classe)                                                                                     \
+    static const bool Classe##_Inscrite = Registre_Tests::Inscrit([](int argc, char* argv[]) {               \
+        Classe test;                                                                                         \
+        return QTest::qExec(&test, argc, argv);                                                              \
+    });
+
+#define KEZ_TEST_MAIN()                                                                                      \
     int main(int argc, char* argv[]) {                                                                       \
-        return Execute_Tests<__VA_ARGS__>(argc, argv);                                                       \
+        return Registre_Tests::Execute(argc, argv);                                                          \
     }
