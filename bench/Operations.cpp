@@ -29,7 +29,7 @@ const QString& Nouveau_QSO() {
 void Pret_A_Changer(Banc& banc) {
     banc.Demarre();
     banc.Remet_Log();
-    Sous_Programmes::Lecture_Log(*banc.main);
+    banc.main->journal.Lecture_Log();
 }
 
 void Verifie(bool fait, const char* operation) {
@@ -99,22 +99,18 @@ QList<Operation> Operations() {
              QCoreApplication::processEvents();
          }},
         {"ajout en fin de log", Plancher::Copie_Videe, "<= 3x plancher", Pret_A_Changer,
-         [](Banc& banc) { Verifie(Sous_Programmes::Ajout_Fin_Log(*banc.main, Nouveau_QSO()), "ajout"); }},
+         [](Banc& banc) { Verifie(banc.main->journal.Ajout_Fin_Log(Nouveau_QSO()), "ajout"); }},
         {"modification", Plancher::Copie_Videe, "<= 3x plancher", Pret_A_Changer,
          [](Banc& banc) {
-             Verifie(
-                 Sous_Programmes::Remplace_QSO_Log(*banc.main, Nouveau_QSO(), banc.QSO_Choisi_Du_Milieu()),
-                 "modification");
+             Verifie(banc.main->journal.Remplace_QSO_Log(Nouveau_QSO(), banc.QSO_Choisi_Du_Milieu()),
+                     "modification");
          }},
         {"suppression", Plancher::Copie_Videe, "<= 3x plancher", Pret_A_Changer,
          [](Banc& banc) {
-             Verifie(Sous_Programmes::Supprime_QSO_Log(*banc.main, banc.QSO_Choisi_Du_Milieu()),
-                     "suppression");
+             Verifie(banc.main->journal.Supprime_QSO_Log(banc.QSO_Choisi_Du_Milieu()), "suppression");
          }},
         {"insertion", Plancher::Copie_Videe, "<= 3x plancher", Pret_A_Changer,
-         [](Banc& banc) {
-             Verifie(Sous_Programmes::Insere_QSO_Log(*banc.main, Nouveau_QSO()), "insertion");
-         }},
+         [](Banc& banc) { Verifie(banc.main->journal.Insere_QSO_Log(Nouveau_QSO()), "insertion"); }},
         Recherche_Par("recherche par indicatif", Recherche::Critere::Station,
                       Enregistrement::Champ::Indicatif),
         Recherche_Par("recherche par date", Recherche::Critere::Date, Enregistrement::Champ::Date),

@@ -123,21 +123,33 @@ QString Capitales(const QString& texte) {
     return capitales;
 }
 
-QList<QByteArray> Coupe_Lignes(const QByteArray& octets) {
-    QList<QByteArray> lignes;
-    qsizetype debut = 0;
+QList<Borne_Ligne> Bornes_Lignes(const QByteArray& octets) {
+    QList<Borne_Ligne> bornes;
+    // A log the program wrote has lines of one length: room for all of them at once.
+    bornes.reserve(octets.size() / 109 + 1);
+    const char* const texte = octets.constData();
     const qsizetype taille = octets.size();
+    qsizetype debut = 0;
     for (qsizetype i = 0; i < taille; ++i) {
-        const char c = octets[i];
+        const char c = texte[i];
         if (c != '\r' && c != '\n')
             continue;
-        lignes.append(octets.mid(debut, i - debut));
-        if (c == '\r' && i + 1 < taille && octets[i + 1] == '\n')
+        bornes.append({debut, i - debut});
+        if (c == '\r' && i + 1 < taille && texte[i + 1] == '\n')
             ++i;
         debut = i + 1;
     }
     if (debut < taille)
-        lignes.append(octets.mid(debut));
+        bornes.append({debut, taille - debut});
+    return bornes;
+}
+
+QList<QByteArray> Coupe_Lignes(const QByteArray& octets) {
+    QList<QByteArray> lignes;
+    const QList<Borne_Ligne> bornes = Bornes_Lignes(octets);
+    lignes.reserve(bornes.size());
+    for (const Borne_Ligne& borne : bornes)
+        lignes.append(octets.mid(borne.debut, borne.taille));
     return lignes;
 }
 

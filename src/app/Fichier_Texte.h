@@ -19,8 +19,14 @@ QString Caractere_Non_Encodable(const QString& texte);
 // changes length ("ß" stays "ß", where QString::toUpper gives "SS").
 QString Capitales(const QString& texte);
 
-// Cuts a file's bytes into lines. CR LF, a bare LF and a bare CR all end a line; a last line
-// without its end still counts, and an empty file has no line.
+// Where each line of a file's bytes starts, and its length. CR LF, a bare LF and a bare CR all end a
+// line; a last line without its end still counts, and an empty file has no line.
+struct Borne_Ligne {
+    qsizetype debut;
+    qsizetype taille;
+};
+QList<Borne_Ligne> Bornes_Lignes(const QByteArray& octets);
+// Cuts a file's bytes into lines by those bounds.
 QList<QByteArray> Coupe_Lignes(const QByteArray& octets);
 
 // Joins lines into a file's bytes, each line followed by CR LF.

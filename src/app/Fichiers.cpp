@@ -18,7 +18,13 @@
 #include <unistd.h>
 #endif
 
-Lecture_Fichier Fichiers_Disque::Lit(const QString& chemin) {
+Lecture_Fichier Fichiers::Lit(const QString& chemin) {
+    Lecture_Fichier lecture = Lit_Octets(chemin);
+    lecture.lignes = Fichier_Texte::Coupe_Lignes(lecture.octets);
+    return lecture;
+}
+
+Lecture_Fichier Fichiers_Disque::Lit_Octets(const QString& chemin) {
     Lecture_Fichier lecture;
     QFile fichier(chemin);
     if (!fichier.exists()) {
@@ -31,13 +37,12 @@ Lecture_Fichier Fichiers_Disque::Lit(const QString& chemin) {
         lecture.raison = fichier.errorString();
         return lecture;
     }
-    const QByteArray octets = fichier.readAll();
+    lecture.octets = fichier.readAll();
     if (fichier.error() != QFileDevice::NoError) {
         lecture.etat = Lecture_Fichier::Etat::Illisible;
         lecture.raison = fichier.errorString();
-        return lecture;
+        lecture.octets.clear();
     }
-    lecture.lignes = Fichier_Texte::Coupe_Lignes(octets);
     return lecture;
 }
 
@@ -201,6 +206,15 @@ QString Message_Dossier_Non_Confirme(const QString& chemin, const QString& raiso
     return QStringLiteral("Le fichier %1 a été enregistré, mais le disque n'a pas confirmé l'écriture du "
                           "dossier : %2\r\nVérifiez le disque ; inutile d'enregistrer à nouveau.")
         .arg(QDir::toNativeSeparators(chemin), raison);
+}
+
+std::optional<QList<QByteArray>> Lit_Ou_Signale(Fichiers& fichiers, Messages& messages, const QString& chemin,
+                                                Si_Absent si_absent) {
+    Lecture_Fichier lecture = fichiers.Lit(chemin);
+    if (lecture.Lu() || (lecture.etat == Lecture_Fichier::Etat::Absent && si_absent == Si_Absent::Vide))
+        return std::move(lecture.lignes);
+    messages.Affiche(Message_Lecture_Impossible(chemin, lecture.raison));
+    return std::nullopt;
 }
 
 bool Ecriture_Faite(Messages& messages, const QString& chemin, const Ecriture& ecriture) {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <optional>
 
 class Messages;
 class QSaveFile;
@@ -10,7 +11,8 @@ class QSaveFile;
 struct Lecture_Fichier {
     enum class Etat { Lu, Absent, Illisible };
     Etat etat = Etat::Lu;
-    QList<QByteArray> lignes; // without their line ends
+    QByteArray octets;        // the whole file
+    QList<QByteArray> lignes; // without their line ends, when asked for
     QString raison;           // why the file could not be read
 
     bool Lu() const { return etat == Etat::Lu; }
@@ -31,7 +33,10 @@ class Fichiers {
 public:
     virtual ~Fichiers() = default;
 
-    virtual Lecture_Fichier Lit(const QString& chemin) = 0;
+    // The file's bytes cut into lines.
+    Lecture_Fichier Lit(const QString& chemin);
+    // The file's bytes alone, for a reader that keeps them whole.
+    virtual Lecture_Fichier Lit_Octets(const QString& chemin) = 0;
     // Done once the new bytes and the folder's new entry are on the disk.
     virtual Ecriture Remplace(const QString& chemin, const QByteArray& octets) = 0;
     // The same with the file's lines, each ended as the program's text files end them.
@@ -51,7 +56,7 @@ public:
     static constexpr qsizetype Taille_Bloc = 256 * 1024;
 
     using Fichiers::Remplace;
-    Lecture_Fichier Lit(const QString& chemin) override;
+    Lecture_Fichier Lit_Octets(const QString& chemin) override;
     Ecriture Remplace(const QString& chemin, const QByteArray& octets) override;
     QString Supprime(const QString& chemin) override;
     bool Existe(const QString& chemin) override;
@@ -74,6 +79,12 @@ namespace Sous_Programmes {
 QString Message_Lecture_Impossible(const QString& chemin, const QString& raison);
 QString Message_Ecriture_Impossible(const QString& chemin, const QString& raison);
 QString Message_Dossier_Non_Confirme(const QString& chemin, const QString& raison);
+// What a reader does with a file that is not there.
+enum class Si_Absent { Vide, Signale };
+// The file's lines; nothing when it cannot be read, after telling the operator which file and why. A
+// missing file reads as an empty one, or is told as the others are.
+std::optional<QList<QByteArray>> Lit_Ou_Signale(Fichiers& fichiers, Messages& messages, const QString& chemin,
+                                                Si_Absent si_absent);
 // Tells the operator what went wrong in a rewrite of that file, if anything. True when the file holds
 // the new bytes: the caller then takes the change as made even if the operator was warned, or he would
 // make it a second time.

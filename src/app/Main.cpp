@@ -15,8 +15,7 @@
 #include "lighthouses/Phares_Francais.h"
 #include "lighthouses/Reference_Phare.h"
 #include "log/Edition_QSO.h"
-#include "log/Journal.h"
-#include "log/Journal_Station.h"
+#include "log/Modele_Log.h"
 #include "log/Saisie_QSO.h"
 #include "reports/Carte_Acti_TORV.h"
 #include "reports/Commandes_Rapports.h"
@@ -32,9 +31,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -104,7 +104,9 @@ QFont Gras(QFont police, int points) {
 
 } // namespace
 
-Main::Main(Plateforme& plateforme) : QMainWindow(nullptr), plateforme(plateforme) {
+Main::Main(Plateforme& plateforme)
+    : QMainWindow(nullptr), plateforme(plateforme), session(plateforme.repertoire),
+      journal(session, plateforme.fichiers, plateforme.messages) {
     setObjectName(QStringLiteral("Main"));
     Cree_Controles();
     Cree_Menus();
@@ -170,7 +172,9 @@ void Main::Cree_Controles() {
     Rechercher = Cree<Bouton>(fond, "Rechercher");
 
     Label_Liste_TORV = Cree<QLabel>(fond, "Label_Liste_TORV");
-    Liste_TORV = Cree<QListWidget>(fond, "Liste_TORV");
+    Liste_TORV = Cree<QListView>(fond, "Liste_TORV");
+    Modele_TORV = new Modele_Log(journal, this);
+    Liste_TORV->setModel(Modele_TORV);
     Label14 = Cree<QLabel>(fond, "Label14");
     Timer1 = Cree<QTimer>(this, "Timer1");
     Timer1->setInterval(1000);
@@ -327,7 +331,11 @@ void Main::Relie_Evenements() {
     connect(Mnu_New_Indicatif, &QAction::triggered, this, &Main::Mnu_New_Indicatif_Click);
     connect(Mnu_Carte_HB, &QAction::triggered, this, &Main::Mnu_Carte_HB_Click);
     connect(Rechercher, &QPushButton::clicked, this, &Main::Rechercher_Click);
-    connect(Liste_TORV, &QListWidget::currentRowChanged, edition, &Edition_QSO::Liste_TORV_Click);
+    connect(Liste_TORV->selectionModel(), &QItemSelectionModel::currentRowChanged, edition,
+            [this](const QModelIndex& ligne) { edition->Liste_TORV_Click(ligne.row()); });
+    connect(&journal, &Journal_Station::Log_Lu, this, &Main::Log_Lu);
+    connect(&journal, &Journal_Station::Log_Change, this, &Main::Log_Change);
+    connect(&session, &Session::Station_Changee, this, &Main::Station_Changee);
     connect(Mnu_ADIF, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_ADIF_Click);
     connect(Mnu_Imp_Contacte, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_Imp_Contacte_Click);
     connect(Mnu_Enr_Contacte, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_Enr_Contacte_Click);
@@ -361,7 +369,12 @@ void Main::Form_Load() {
     Sous_Programmes::Centre(this);
     Bande_A->addItems(Textes::Bandes);
     Mode_A->addItems(Textes::Modes);
-    Indicatif_Station = plateforme.parametres.Indicatif_Station();
+    {
+        // The station of the last run, taken as it is: nothing to forget yet, no log to read yet.
+        const QSignalBlocker silence(session);
+        session.Change_Station(plateforme.parametres.Indicatif_Station());
+    }
+    const QString& Indicatif_Station = session.Indicatif_Station();
     I_Station->setText(Indicatif_Station);
     Selectionne_Bande_Mode();
     Lit_Date_Auto();
@@ -370,7 +383,6 @@ void Main::Form_Load() {
                                 QDir::toNativeSeparators(plateforme.repertoire.Chemin()));
     if (Indicatif_Station == Sous_Programmes::Indicatif_Absent)
         plateforme.messages.Affiche(Textes::Premiere_Installation);
-    Mode_Modification = false;
     show();
     Ind_A->setEnabled(true);
     Ind_A->setFocus();
@@ -381,7 +393,7 @@ void Main::Form_Load() {
     Revision_Programme = Revision;
     setWindowTitle(Titre + Revision_Programme);
     if (Indicatif_Station != Sous_Programmes::Indicatif_Absent)
-        Sous_Programmes::Lecture_Log(*this);
+        journal.Lecture_Log();
     Selectionne_Derniere_Ligne();
     plateforme.parametres.Ecrit(Reglages::Revision, Revision_Programme, Indicatif_Station);
 }
@@ -389,13 +401,13 @@ void Main::Form_Load() {
 void Main::Selectionne_Bande_Mode() {
     Parametres& parametres = plateforme.parametres;
     Bande_A->setCurrentIndex(
-        parametres.Lit_Position(Reglages::Bande_Utilisee, Indicatif_Station, Bande_A->count()));
+        parametres.Lit_Position(Reglages::Bande_Utilisee, session.Indicatif_Station(), Bande_A->count()));
     Mode_A->setCurrentIndex(
-        parametres.Lit_Position(Reglages::Mode_Utilise, Indicatif_Station, Mode_A->count()));
+        parametres.Lit_Position(Reglages::Mode_Utilise, session.Indicatif_Station(), Mode_A->count()));
 }
 
 void Main::Lit_Date_Auto() {
-    const QString choix = plateforme.parametres.Lit(Reglages::Date_Auto, Indicatif_Station);
+    const QString choix = plateforme.parametres.Lit(Reglages::Date_Auto, session.Indicatif_Station());
     if (choix == QLatin1String("Oui") || choix == QLatin1String("Non")) {
         Mnu_Date_Auto->setChecked(choix == QLatin1String("Oui"));
         Mnu_Date_Man->setChecked(choix == QLatin1String("Non"));
@@ -448,32 +460,30 @@ void Main::Init_Libelles() {
     Rechercher->setText(QStringLiteral("Rechercher un QSO"));
 }
 
-QString Main::Chemin(const QString& nom) const {
-    return Sous_Programmes::Chemin_Fichier(plateforme.repertoire, nom);
-}
-
-QString Main::Chemin_Log() const {
-    return Chemin(Journal::Nom_Fichier(Indicatif_Station));
-}
-
 void Main::Selectionne_Derniere_Ligne() {
-    if (Liste_TORV->count() > 0)
-        Liste_TORV->setCurrentRow(Liste_TORV->count() - 1);
+    const int lignes = Modele_TORV->rowCount();
+    if (lignes > 0)
+        Liste_TORV->setCurrentIndex(Modele_TORV->index(lignes - 1));
 }
 
-void Main::Efface_Selection() {
-    Ligne_Selectionnee.clear();
-    QSO_Selectionne = {};
+void Main::Log_Lu() {
+    session.Efface_Selection();
+    Liste_TORV->setUniformItemSizes(Modele_TORV->Lignes_Egales());
+    Ind_A->setEnabled(true);
+    Ind_A->setFocus();
 }
 
-void Main::Change_Station(const QString& indicatif) {
-    Indicatif_Station = indicatif;
-    Efface_Selection();
+void Main::Log_Change() {
+    Log_Lu();
+    Selectionne_Derniere_Ligne();
+}
+
+void Main::Station_Changee() {
     edition->Efface_A_Click();
-    QString affiche = indicatif;
+    QString affiche = session.Indicatif_Station();
     I_Station->setText(affiche.replace(QLatin1Char('_'), QLatin1Char('/')));
     Selectionne_Bande_Mode();
-    Sous_Programmes::Lecture_Log(*this);
+    journal.Lecture_Log();
 }
 
 void Main::Timer1_Timer() {
@@ -492,13 +502,13 @@ void Main::Mnu_Quitter_Click() {
 void Main::Mnu_Date_Auto_Click() {
     Mnu_Date_Auto->setChecked(true);
     Mnu_Date_Man->setChecked(false);
-    plateforme.parametres.Ecrit(Reglages::Date_Auto, QStringLiteral("Oui"), Indicatif_Station);
+    plateforme.parametres.Ecrit(Reglages::Date_Auto, QStringLiteral("Oui"), session.Indicatif_Station());
 }
 
 void Main::Mnu_Date_Man_Click() {
     Mnu_Date_Auto->setChecked(false);
     Mnu_Date_Man->setChecked(true);
-    plateforme.parametres.Ecrit(Reglages::Date_Auto, QStringLiteral("Non"), Indicatif_Station);
+    plateforme.parametres.Ecrit(Reglages::Date_Auto, QStringLiteral("Non"), session.Indicatif_Station());
 }
 
 void Main::Mnu_Historique_Click() {

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "app/Plateforme.h"
-#include "log/Journal.h"
+#include "app/Session.h"
+#include "log/Journal_Station.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -13,7 +14,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QMenu;
 class QPushButton;
 class QTimer;
@@ -21,14 +22,16 @@ class Carte_Acti_TORV;
 class Commandes_Rapports;
 class Edition_QSO;
 class Mode_Emploi;
+class Modele_Log;
 class Recherche_Indicatif;
 class Phares_Francais;
 class Reference_Phare;
 class Saisie_QSO;
 class Station;
 
-// The main window: the entry fields, the log list, the buttons, the clock and the menu bar, and the
-// shared state of the run. The handlers live with the part of the program they serve.
+// The main window: the entry fields, the log list, the buttons, the clock and the menu bar, wired to
+// their handlers, which live with the part of the program they serve. The state of the run is the
+// session's, the log the store's; the window shows them.
 class Main : public QMainWindow {
     Q_OBJECT
 
@@ -40,31 +43,13 @@ public:
     void Form_Load();
 
     Plateforme& plateforme;
+    Session session;
+    Journal_Station journal;
 
-    // Shared state of the run.
-    QString Indicatif_Station;
     QString Revision_Programme;
     QString Historique_Versions;
-    QString Ligne_Selectionnee;
-    // The log line behind Ligne_Selectionnee: what a modification or a deletion acts on.
-    Journal::QSO_Choisi QSO_Selectionne;
-    bool Mode_Modification = false;
-    bool Mode_Insertion = false;
-    bool Prenom_Nouveau = false;
-    // The log's lines as Liste_TORV shows them, one item each: what was last read or written.
-    QList<QByteArray> Log_Affiche;
-    // The log file's state (Fichiers::Empreinte) when it held Log_Affiche; empty when unknown. While
-    // the file keeps that state, a change need not read it again.
-    QString Empreinte_Log;
 
-    // A file of the working folder, and the current station's log.
-    QString Chemin(const QString& nom) const;
-    QString Chemin_Log() const;
     void Selectionne_Derniere_Ligne();
-    // No line chosen: editing and deleting ask for one.
-    void Efface_Selection();
-    // Another station's log: nothing chosen, loaded or typed for the last one is kept.
-    void Change_Station(const QString& indicatif);
     // Selects the stored band and mode of the current station.
     void Selectionne_Bande_Mode();
 
@@ -113,7 +98,8 @@ public:
     QPushButton* Rechercher;
     QFrame* L_Communes;
     QLabel* Label_Liste_TORV;
-    QListWidget* Liste_TORV;
+    QListView* Liste_TORV;
+    Modele_Log* Modele_TORV;
     QLabel* Label14;
     QTimer* Timer1;
 
@@ -162,6 +148,10 @@ private:
     void Relie_Evenements();
     void Init_Libelles();
     void Lit_Date_Auto();
+    // The log shown, read or changed; and another station's.
+    void Log_Lu();
+    void Log_Change();
+    void Station_Changee();
 
     Edition_QSO* edition;
     Commandes_Rapports* rapports;

@@ -7,7 +7,6 @@
 #include "app/Messages.h"
 #include "app/Parametres.h"
 #include "app/Twips.h"
-#include "log/Journal.h"
 #include "log/Journal_Station.h"
 
 #include <QFrame>
@@ -108,16 +107,16 @@ void Station::Validation_Click() {
     if (candidat.isEmpty())
         return;
     Parametres& parametres = main.plateforme.parametres;
-    const bool fichier_neuf = !main.plateforme.fichiers.Existe(main.Chemin(Journal::Nom_Fichier(candidat)));
+    const bool fichier_neuf = !main.plateforme.fichiers.Existe(main.session.Chemin_Log(candidat));
     // Without its log the station is not taken: the window stays open on the callsign typed, for
     // another try once the folder can be written.
-    if (fichier_neuf && !Sous_Programmes::Creer_Log_Station(main, candidat))
+    if (fichier_neuf && !main.journal.Creer_Log_Station(candidat))
         return;
     parametres.Ecrit(Reglages::Indicatif_Station, candidat);
     if (fichier_neuf) {
         parametres.Ecrit(Reglages::Bande_Utilisee, QStringLiteral("0"), candidat);
         parametres.Ecrit(Reglages::Mode_Utilise, QStringLiteral("0"), candidat);
     }
-    main.Change_Station(candidat);
+    main.session.Change_Station(candidat);
     close();
 }

@@ -13,13 +13,10 @@
 namespace Sous_Programmes {
 
 QList<Phare> Lecture_Liste_Phare(Main& main) {
-    const QString chemin = main.Chemin(Liste_Phare::Nom_Fichier);
-    const Lecture_Fichier lecture = main.plateforme.fichiers.Lit(chemin);
-    if (!lecture.Lu()) {
-        main.plateforme.messages.Affiche(Message_Lecture_Impossible(chemin, lecture.raison));
-        return {};
-    }
-    return Liste_Phare::Phares(lecture.lignes);
+    const std::optional<QList<QByteArray>> lignes =
+        Lit_Ou_Signale(main.plateforme.fichiers, main.plateforme.messages,
+                       main.session.Chemin(Liste_Phare::Nom_Fichier), Si_Absent::Signale);
+    return lignes ? Liste_Phare::Phares(*lignes) : QList<Phare>{};
 }
 
 } // namespace Sous_Programmes
@@ -42,7 +39,7 @@ void Reference_Phare::Ref_A_KeyPress(int& code) {
         return;
     }
     // A QSO being modified is already in the log: no warning for it.
-    if (!main.Mode_Modification)
+    if (!main.session.Mode_Modification())
         Previent_Si_Deja_Contacte(reference);
     const Phare phare =
         Sous_Programmes::Recherche_Phare(Sous_Programmes::Lecture_Liste_Phare(main), reference);
@@ -56,7 +53,7 @@ void Reference_Phare::Ref_A_KeyPress(int& code) {
 }
 
 void Reference_Phare::Previent_Si_Deja_Contacte(const QString& reference) {
-    const std::optional<QString> date = Sous_Programmes::Cherche_Reference_Log(main, reference);
+    const std::optional<QString> date = main.journal.Cherche_Reference_Log(reference);
     if (date)
         main.plateforme.messages.Affiche(reference + QStringLiteral(" Phare deja contacté le ") + *date);
 }

@@ -7,7 +7,7 @@
 #include "app/Textes.h"
 #include "log/Controle_Saisie.h"
 #include "log/Enregistrement.h"
-#include "log/Journal_Station.h"
+#include "log/Modele_Log.h"
 #include "log/Prenoms.h"
 #include "log/Prenoms_Station.h"
 
@@ -15,7 +15,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 using Enregistrement::Champ;
@@ -26,8 +25,7 @@ void Edition_QSO::Liste_TORV_Click(int ligne) {
     // Emptying the list deselects without a click: the remembered line stays.
     if (ligne < 0)
         return;
-    main.Ligne_Selectionnee = main.Liste_TORV->item(ligne)->text();
-    main.QSO_Selectionne = {ligne, main.Log_Affiche.value(ligne)};
+    main.session.Choisit_Ligne(main.Modele_TORV->Ligne(ligne), {ligne, main.journal.Log().Ligne(ligne)});
 }
 
 QString Edition_QSO::Compose_QSO() const {
@@ -48,11 +46,11 @@ QString Edition_QSO::Compose_QSO() const {
 }
 
 bool Edition_QSO::Ecrit_QSO(const QString& enregistrement) {
-    if (main.Mode_Modification)
-        return Sous_Programmes::Remplace_QSO_Log(main, enregistrement, qso_modifie);
-    if (main.Mode_Insertion)
-        return Sous_Programmes::Insere_QSO_Log(main, enregistrement);
-    return Sous_Programmes::Ajout_Fin_Log(main, enregistrement);
+    if (main.session.Mode_Modification())
+        return main.journal.Remplace_QSO_Log(enregistrement, qso_modifie);
+    if (main.session.Mode_Insertion())
+        return main.journal.Insere_QSO_Log(enregistrement);
+    return main.journal.Ajout_Fin_Log(enregistrement);
 }
 
 void Edition_QSO::Valide_A_Click() {
@@ -118,19 +116,18 @@ void Edition_QSO::Remet_A_Zero() {
 }
 
 void Edition_QSO::Choisit_Mode(bool modification, bool insertion, const QString& libelle) {
-    main.Mode_Modification = modification;
-    main.Mode_Insertion = insertion;
+    main.session.Choisit_Mode(modification, insertion);
     main.Mode_Aff->setText(libelle);
-    qso_modifie = modification ? main.QSO_Selectionne : Journal::QSO_Choisi{};
+    qso_modifie = modification ? main.session.QSO_Selectionne() : Journal::QSO_Choisi{};
 }
 
 void Edition_QSO::Modi_Saisie_Click() {
-    if (main.Ligne_Selectionnee.isEmpty()) {
+    if (main.session.Ligne_Selectionnee().isEmpty()) {
         main.plateforme.messages.Affiche(QStringLiteral("Cliquez sur une ligne pour l'editer"));
         return;
     }
     Choisit_Mode(true, false, Textes::Modification_QSO);
-    const QString qso = Enregistrement::De_Ligne_Liste(main.Ligne_Selectionnee);
+    const QString qso = Enregistrement::De_Ligne_Liste(main.session.Ligne_Selectionnee());
     auto valeur = [&qso](Champ champ) { return Enregistrement::Valeur(qso, champ); };
     main.Ind_A->setText(valeur(Champ::Indicatif));
     main.Dpt_A->setText(valeur(Champ::Departement));
@@ -151,13 +148,13 @@ void Edition_QSO::Modi_Saisie_Click() {
 
 void Edition_QSO::Annule_Saisie_Click() {
     Messages& messages = main.plateforme.messages;
-    if (main.Ligne_Selectionnee.isEmpty()) {
+    if (main.session.Ligne_Selectionnee().isEmpty()) {
         messages.Affiche(QStringLiteral("Cliquez sur une ligne pour l'effacerer"));
         return;
     }
-    const Journal::QSO_Choisi choisi = main.QSO_Selectionne;
+    const Journal::QSO_Choisi choisi = main.session.QSO_Selectionne();
     if (!messages.Demande(QStringLiteral("Voulez vous Supprimer ce QSO ?")) ||
-        !Sous_Programmes::Supprime_QSO_Log(main, choisi))
+        !main.journal.Supprime_QSO_Log(choisi))
         return;
     // The QSO being modified follows its line; once deleted it can no longer be replaced.
     if (qso_modifie.position == choisi.position)

@@ -3,6 +3,8 @@
 #include "app/Fichier_Texte.h"
 #include "log/Enregistrement.h"
 
+#include <algorithm>
+
 namespace Journal {
 
 namespace {
@@ -97,8 +99,34 @@ std::optional<QString> Premiere_Date_Reference(const Lignes& lignes, const QStri
 }
 
 QString Ligne_Liste(const Lignes& lignes, qsizetype position) {
-    return Enregistrement::Ligne_Liste(Fichier_Texte::Decode(lignes[position]),
-                                       static_cast<int>(position) + 1);
+    return Ligne_Liste(lignes[position], position);
+}
+
+QString Ligne_Liste(const QByteArray& ligne, qsizetype position) {
+    return Enregistrement::Ligne_Liste(Fichier_Texte::Decode(ligne), static_cast<int>(position) + 1);
+}
+
+Texte::Texte(QByteArray texte) : octets(std::move(texte)), bornes(Fichier_Texte::Bornes_Lignes(octets)) {
+    for (const Fichier_Texte::Borne_Ligne& borne : bornes)
+        plus_longue = std::max(plus_longue, borne.taille);
+}
+
+QByteArray Texte::Vue(qsizetype position) const {
+    const Fichier_Texte::Borne_Ligne& borne = bornes[position];
+    return QByteArray::fromRawData(octets.constData() + borne.debut, borne.taille);
+}
+
+QByteArray Texte::Ligne(qsizetype position) const {
+    const Fichier_Texte::Borne_Ligne& borne = bornes[position];
+    return octets.mid(borne.debut, borne.taille);
+}
+
+Lignes Texte::Vues() const {
+    Lignes vues;
+    vues.reserve(bornes.size());
+    for (qsizetype i = 0; i < bornes.size(); ++i)
+        vues.append(Vue(i));
+    return vues;
 }
 
 } // namespace Journal

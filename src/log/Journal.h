@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Fichier_Texte.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -39,5 +41,29 @@ std::optional<QString> Premiere_Date_Reference(const Lignes& lignes, const QStri
 
 // The main window's list line of the log line at `position` (from 0), numbered from 1.
 QString Ligne_Liste(const Lignes& lignes, qsizetype position);
+QString Ligne_Liste(const QByteArray& ligne, qsizetype position);
+
+// A log's bytes, kept whole, with where each line lies: a long log is held once, and a line is looked
+// at without being copied.
+class Texte {
+public:
+    Texte() = default;
+    explicit Texte(QByteArray octets);
+
+    qsizetype Nombre_Lignes() const { return bornes.size(); }
+    // A line's bytes, a copy of its own.
+    QByteArray Ligne(qsizetype position) const;
+    // Every line as a view of the bytes held: valid while this text lives and is not replaced.
+    Lignes Vues() const;
+    // The length of the longest line.
+    qsizetype Plus_Longue() const { return plus_longue; }
+
+private:
+    QByteArray Vue(qsizetype position) const;
+
+    QByteArray octets;
+    QList<Fichier_Texte::Borne_Ligne> bornes;
+    qsizetype plus_longue = 0;
+};
 
 } // namespace Journal

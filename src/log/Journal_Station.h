@@ -3,30 +3,61 @@
 #include "app/Fichiers.h"
 #include "log/Journal.h"
 
+#include <QObject>
 #include <QString>
+#include <functional>
 #include <optional>
 
-class Main;
+class Messages;
+class Session;
 
-// The current station's log as the main window shows it. Each change rewrites the file whole,
-// shows the new log in Liste_TORV and selects its last line. A file that cannot be read or written
-// is reported to the operator, the log on disk stays as it was, and the change returns false.
-namespace Sous_Programmes {
+// The current station's log: its bytes as last read or written, and every change to it. Each change
+// rewrites the file whole through the file layer and is signalled; a file that cannot be read or
+// written is reported to the operator, the log on disk stays as it was, and the change returns false.
+class Journal_Station : public QObject {
+    Q_OBJECT
 
-// The log file as read: the lines the list shows while the file is as the program last read or
-// wrote it, otherwise the file read again (another program may have changed it).
-Lecture_Fichier Lit_Fichier_Log(Main& main);
-// Reads the log from the file and shows it.
-void Lecture_Log(Main& main);
-bool Ajout_Fin_Log(Main& main, const QString& enregistrement);
-// The chosen QSO is changed only where it stands, never a twin of it: when the log no longer holds it
-// at its place, the operator is told, nothing is written and the list shows the log as it is.
-bool Remplace_QSO_Log(Main& main, const QString& nouveau, const Journal::QSO_Choisi& ancien);
-bool Supprime_QSO_Log(Main& main, const Journal::QSO_Choisi& choisi);
-bool Insere_QSO_Log(Main& main, const QString& enregistrement);
-// Starts a new station's log as a copy of the template FXXXX.txt (an empty log without it).
-bool Creer_Log_Station(Main& main, const QString& indicatif);
-// The date of the first QSO with that reference, in file order.
-std::optional<QString> Cherche_Reference_Log(Main& main, const QString& reference);
+public:
+    Journal_Station(const Session& session, Fichiers& fichiers, Messages& messages);
 
-} // namespace Sous_Programmes
+    // The log as last read or written.
+    const Journal::Texte& Log() const { return texte; }
+    // The log's lines for a reader: those held while the file is as last read or written, otherwise
+    // the file read again (another program may have changed it). Nothing, after telling the operator,
+    // when it cannot be read. The lines may be views of the log held: use them before the next change.
+    std::optional<Journal::Lignes>
+    Lignes_Du_Log(Sous_Programmes::Si_Absent si_absent = Sous_Programmes::Si_Absent::Vide);
+
+    // Reads the log from the file: Log_Lu follows, even when it could not be read (the log then
+    // shows empty, and is never taken for an empty file).
+    void Lecture_Log();
+    bool Ajout_Fin_Log(const QString& enregistrement);
+    // The chosen QSO is changed only where it stands, never a twin of it: when the log no longer holds
+    // it at its place, the operator is told, nothing is written and the log is read again.
+    bool Remplace_QSO_Log(const QString& nouveau, const Journal::QSO_Choisi& ancien);
+    bool Supprime_QSO_Log(const Journal::QSO_Choisi& choisi);
+    bool Insere_QSO_Log(const QString& enregistrement);
+    // Starts a new station's log as a copy of the template FXXXX.txt (an empty log without it).
+    bool Creer_Log_Station(const QString& indicatif);
+    // The date of the first QSO with that reference, in file order.
+    std::optional<QString> Cherche_Reference_Log(const QString& reference);
+
+signals:
+    // The log was read from its file.
+    void Log_Lu();
+    // The log was rewritten by a change.
+    void Log_Change();
+
+private:
+    using Changement = std::function<std::optional<Journal::Lignes>(Journal::Lignes)>;
+    bool Reecrit(const Changement& changement);
+    void Garde(QByteArray octets, QString empreinte);
+
+    const Session& session;
+    Fichiers& fichiers;
+    Messages& messages;
+    Journal::Texte texte;
+    // The log file's state (Fichiers::Empreinte) when it held `texte`; empty when unknown. While the
+    // file keeps that state, a change need not read it again.
+    QString empreinte;
+};

@@ -13,19 +13,19 @@ namespace {
 
 // The memory as it stands; nothing, after telling the operator, when the file cannot be read.
 std::optional<Prenoms_Avant> Lit_Prenoms(Main& main) {
-    const QString chemin = main.Chemin(Prenoms::Nom_Fichier);
-    Lecture_Fichier lecture = main.plateforme.fichiers.Lit(chemin);
-    if (lecture.etat == Lecture_Fichier::Etat::Illisible) {
-        main.plateforme.messages.Affiche(Message_Lecture_Impossible(chemin, lecture.raison));
+    const QString chemin = main.session.Chemin(Prenoms::Nom_Fichier);
+    const bool existait = main.plateforme.fichiers.Existe(chemin);
+    std::optional<QList<QByteArray>> lignes =
+        Lit_Ou_Signale(main.plateforme.fichiers, main.plateforme.messages, chemin, Si_Absent::Vide);
+    if (!lignes)
         return std::nullopt;
-    }
-    return Prenoms_Avant{lecture.Lu(), std::move(lecture.lignes), main.Prenom_Nouveau};
+    return Prenoms_Avant{existait, std::move(*lignes), main.session.Prenom_Nouveau()};
 }
 
 } // namespace
 
 void Recherche_Prenom(Main& main, const QString& indicatif) {
-    main.Prenom_Nouveau = true;
+    main.session.Note_Prenom_Nouveau(true);
     const std::optional<Prenoms_Avant> memoire = Lit_Prenoms(main);
     const std::optional<QString> prenom =
         Prenoms::Cherche(memoire ? memoire->lignes : Prenoms::Lignes{}, indicatif);
@@ -33,7 +33,7 @@ void Recherche_Prenom(Main& main, const QString& indicatif) {
         return;
     main.Prenom_A->setEnabled(true);
     main.Prenom_A->setText(*prenom);
-    main.Prenom_Nouveau = false;
+    main.session.Note_Prenom_Nouveau(false);
 }
 
 std::optional<Prenoms_Avant> Memorise_Prenom(Main& main, const QString& ligne) {
@@ -41,19 +41,19 @@ std::optional<Prenoms_Avant> Memorise_Prenom(Main& main, const QString& ligne) {
     std::optional<Prenoms_Avant> avant = Lit_Prenoms(main);
     if (!avant)
         return std::nullopt;
-    const QString chemin = main.Chemin(Prenoms::Nom_Fichier);
-    if (!Ecriture_Faite(
-            main.plateforme.messages, chemin,
-            main.plateforme.fichiers.Remplace(
-                chemin, Prenoms::Memorise(avant->lignes, Fichier_Texte::Encode(ligne), main.Prenom_Nouveau))))
+    const QString chemin = main.session.Chemin(Prenoms::Nom_Fichier);
+    if (!Ecriture_Faite(main.plateforme.messages, chemin,
+                        main.plateforme.fichiers.Remplace(
+                            chemin, Prenoms::Memorise(avant->lignes, Fichier_Texte::Encode(ligne),
+                                                      main.session.Prenom_Nouveau()))))
         return std::nullopt;
     // The callsign is in the file now: recording again must not add it twice.
-    main.Prenom_Nouveau = false;
+    main.session.Note_Prenom_Nouveau(false);
     return avant;
 }
 
 void Retablit_Prenoms(Main& main, const Prenoms_Avant& avant) {
-    const QString chemin = main.Chemin(Prenoms::Nom_Fichier);
+    const QString chemin = main.session.Chemin(Prenoms::Nom_Fichier);
     Fichiers& fichiers = main.plateforme.fichiers;
     const bool retablis = avant.existait ? Ecriture_Faite(main.plateforme.messages, chemin,
                                                           fichiers.Remplace(chemin, avant.lignes))
@@ -61,7 +61,7 @@ void Retablit_Prenoms(Main& main, const Prenoms_Avant& avant) {
     // Should that fail too, the memory keeps the name being recorded, which does no harm: the operator,
     // already told that the QSO was not written, records it again and the name is not added twice.
     if (retablis)
-        main.Prenom_Nouveau = avant.nouveau;
+        main.session.Note_Prenom_Nouveau(avant.nouveau);
 }
 
 } // namespace Sous_Programmes

@@ -74,13 +74,13 @@ void Saisie_QSO::Liste(int& code, Champ_Saisie champ, QComboBox* liste, QWidget*
     }
     Sous_Programmes::Majuscule(code);
     // The key has not reached the list yet: the position saved is the one before it.
-    if (!main.Mode_Modification)
+    if (!main.session.Mode_Modification())
         main.plateforme.parametres.Ecrit(cle, QString::number(Sous_Programmes::Position_Choisie(liste)),
-                                         main.Indicatif_Station);
+                                         main.session.Indicatif_Station());
 }
 
 void Saisie_QSO::Ind_A_KeyPress(int& code) {
-    if (main.Indicatif_Station == Sous_Programmes::Indicatif_Absent) {
+    if (main.session.Indicatif_Station() == Sous_Programmes::Indicatif_Absent) {
         main.plateforme.messages.Affiche(Textes::Premiere_Installation);
         return;
     }
@@ -108,7 +108,8 @@ void Saisie_QSO::Dpt_A_KeyPress(int& code) {
         if (Refuse(Champ_Saisie::Departement, main.Dpt_A))
             return;
         // A QSO modified or inserted is an older one: its date and time are typed.
-        if (main.Mnu_Date_Auto->isChecked() && !main.Mode_Modification && !main.Mode_Insertion)
+        if (main.Mnu_Date_Auto->isChecked() && !main.session.Mode_Modification() &&
+            !main.session.Mode_Insertion())
             Date_Automatique();
         else
             Sous_Programmes::Passe_Au_Champ(main.Dpt_A, main.Date_A);

@@ -84,7 +84,8 @@ void Aff_Contacte::Form_Load() {
     Enregistrer->setText(QStringLiteral("Enregistrer"));
     Imprimer->setText(QStringLiteral("Imprimer"));
     Liste_TORV_Contacte->clear();
-    const std::optional<QList<QByteArray>> log = Sous_Programmes::Lit_Log_Rapport(main);
+    const std::optional<QList<QByteArray>> log =
+        main.journal.Lignes_Du_Log(Sous_Programmes::Si_Absent::Signale);
     Liste_TORV_Contacte->addItems(Rapports::Liste_Alphabetique(log.value_or(QList<QByteArray>{})));
 }
 
@@ -98,17 +99,18 @@ QStringList Aff_Contacte::Lignes() const {
 
 void Aff_Contacte::Enregistrer_Click() {
     const QDate jour = Sous_Programmes::Date_Du_Jour(main.plateforme.horloge);
-    Sous_Programmes::Enregistre_Rapport(main, Rapports::Nom_Liste_Alphabetique(main.Indicatif_Station, jour),
-                                        Fichier_Texte::Joint_Lignes(Rapports::Liste_Phares_Contactes(
-                                            Rapports::Support::Fichier, main.Indicatif_Station, jour,
-                                            Sous_Programmes::Credit_Rapport(main), Lignes())),
-                                        Sous_Programmes::Annonce_Log);
+    Sous_Programmes::Enregistre_Rapport(
+        main, Rapports::Nom_Liste_Alphabetique(main.session.Indicatif_Station(), jour),
+        Fichier_Texte::Joint_Lignes(
+            Rapports::Liste_Phares_Contactes(Rapports::Support::Fichier, main.session.Indicatif_Station(),
+                                             jour, Sous_Programmes::Credit_Rapport(main), Lignes())),
+        Sous_Programmes::Annonce_Log);
 }
 
 void Aff_Contacte::Imprimer_Click() {
     const QDate jour = Sous_Programmes::Date_Du_Jour(main.plateforme.horloge);
     Sous_Programmes::Imprime_Rapport(
         main, windowTitle(),
-        Rapports::Liste_Phares_Contactes(Rapports::Support::Papier, main.Indicatif_Station, jour,
+        Rapports::Liste_Phares_Contactes(Rapports::Support::Papier, main.session.Indicatif_Station(), jour,
                                          Sous_Programmes::Credit_Rapport(main), Lignes()));
 }

@@ -123,7 +123,7 @@ void Carte_Acti_TORV::Place_Controles() {
 
 void Carte_Acti_TORV::Charge_Image() {
     Fichiers& fichiers = main.plateforme.fichiers;
-    const QString chemin = main.Chemin(Nom_Image);
+    const QString chemin = main.session.Chemin(Nom_Image);
     QString raison;
     // The picture is not text: only its absence goes through the files' own reading and wording.
     if (!fichiers.Existe(chemin)) {
@@ -142,11 +142,11 @@ void Carte_Acti_TORV::Charge_Image() {
 
 // A box without a place is left hidden rather than piled in a corner of the map.
 void Carte_Acti_TORV::Place_Cases() {
-    const QString chemin = main.Chemin(Nom_Positions);
-    const Lecture_Fichier lecture = main.plateforme.fichiers.Lit(chemin);
-    if (!lecture.Lu())
-        main.plateforme.messages.Affiche(Sous_Programmes::Message_Lecture_Impossible(chemin, lecture.raison));
-    const QMap<int, QPoint> positions = Carte_Departements::Lit_Positions(lecture.lignes);
+    const std::optional<QList<QByteArray>> lignes = Sous_Programmes::Lit_Ou_Signale(
+        main.plateforme.fichiers, main.plateforme.messages, main.session.Chemin(Nom_Positions),
+        Sous_Programmes::Si_Absent::Signale);
+    const QMap<int, QPoint> positions =
+        Carte_Departements::Lit_Positions(lignes.value_or(QList<QByteArray>{}));
     for (int index = 0; index < Carte_Departements::Nombre_Cases; ++index) {
         const auto position = positions.constFind(index);
         if (!Carte_Departements::Case_Visible(index) || position == positions.cend())
@@ -170,7 +170,7 @@ void Carte_Acti_TORV::Form_Load() {
 // operator, so the map opens on the QSOs he is making.
 void Carte_Acti_TORV::Selectionne_Bande_Mode() {
     const Parametres& parametres = main.plateforme.parametres;
-    const QString& indicatif = main.Indicatif_Station;
+    const QString& indicatif = main.session.Indicatif_Station();
     Bande_A->setCurrentIndex(parametres.Lit_Position(Reglages::Bande_Utilisee, indicatif,
                                                      static_cast<int>(Textes::Bandes.size())));
     const int mode =
@@ -202,14 +202,12 @@ namespace Sous_Programmes {
 
 int Colorie_Departements(Carte_Acti_TORV& carte, const QString& bande, const QString& mode) {
     Main& main = carte.main;
-    const Lecture_Fichier lecture = Lit_Fichier_Log(main);
     const QColor fond = Fond(&carte);
     for (QLineEdit* boite : carte.Dep)
         Couleurs::Colorie(boite, fond);
     // A missing log has no QSO; an unreadable one is reported and colours nothing.
-    if (lecture.etat == Lecture_Fichier::Etat::Illisible)
-        main.plateforme.messages.Affiche(Message_Lecture_Impossible(main.Chemin_Log(), lecture.raison));
-    const Carte_Departements::Cases cases = Carte_Departements::Cases_Contactees(lecture.lignes, bande, mode);
+    const Carte_Departements::Cases cases = Carte_Departements::Cases_Contactees(
+        main.journal.Lignes_Du_Log().value_or(Journal::Lignes{}), bande, mode);
     for (int index = 0; index < Carte_Departements::Nombre_Cases; ++index) {
         if (cases.test(index))
             Couleurs::Colorie(carte.Dep[index], Couleurs::Vert_Carte);

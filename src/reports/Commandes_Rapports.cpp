@@ -11,12 +11,13 @@
 Commandes_Rapports::Commandes_Rapports(Main& main) : QObject(&main), main(main) {}
 
 void Commandes_Rapports::Mnu_ADIF_Click() {
-    const std::optional<QList<QByteArray>> log = Sous_Programmes::Lit_Log_Rapport(main);
+    const std::optional<QList<QByteArray>> log =
+        main.journal.Lignes_Du_Log(Sous_Programmes::Si_Absent::Signale);
     if (!log)
         return;
     Sous_Programmes::Enregistre_Rapport(
-        main, Adif::Nom_Fichier(main.Indicatif_Station),
-        Adif::Fichier(main.Indicatif_Station, Sous_Programmes::Credit_Rapport(main), *log),
+        main, Adif::Nom_Fichier(main.session.Indicatif_Station()),
+        Adif::Fichier(main.session.Indicatif_Station(), Sous_Programmes::Credit_Rapport(main), *log),
         Sous_Programmes::Annonce_Fichier);
 }
 

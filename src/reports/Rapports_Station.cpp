@@ -5,22 +5,12 @@
 #include "app/Imprimante.h"
 #include "app/Main.h"
 #include "app/Messages.h"
-#include "log/Journal_Station.h"
 #include "reports/Rapports.h"
 
 namespace Sous_Programmes {
 
-std::optional<QList<QByteArray>> Lit_Log_Rapport(Main& main) {
-    const Lecture_Fichier lecture = Lit_Fichier_Log(main);
-    if (!lecture.Lu()) {
-        main.plateforme.messages.Affiche(Message_Lecture_Impossible(main.Chemin_Log(), lecture.raison));
-        return std::nullopt;
-    }
-    return lecture.lignes;
-}
-
 bool Enregistre_Rapport(Main& main, const QString& nom, const QByteArray& octets, const QString& annonce) {
-    const QString chemin = main.Chemin(nom);
+    const QString chemin = main.session.Chemin(nom);
     if (!Ecriture_Faite(main.plateforme.messages, chemin, main.plateforme.fichiers.Remplace(chemin, octets)))
         return false;
     main.plateforme.messages.Affiche(annonce + nom);

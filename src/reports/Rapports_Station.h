@@ -7,16 +7,14 @@
 
 class Main;
 
-// What every export and report of the current station shares: reading its log, writing a file of the
-// working folder, printing. A file that cannot be read or written is reported to the operator, naming
+// What every export and report of the current station shares: writing a file of the working folder,
+// printing. A file that cannot be read or written is reported to the operator, naming
 // it and saying why, and an earlier file of the same name is left as it was.
 namespace Sous_Programmes {
 
 inline const QString Annonce_Log = QStringLiteral("Le log a été enregistré sous le nom : ");
 inline const QString Annonce_Fichier = QStringLiteral("Le fichier a été enregistré sous le nom : ");
 
-// The station's log; empty when it cannot be read (a missing log included).
-std::optional<QList<QByteArray>> Lit_Log_Rapport(Main& main);
 // Replaces the file `nom` of the working folder in one step, then tells the operator its bare name
 // after `annonce`.
 bool Enregistre_Rapport(Main& main, const QString& nom, const QByteArray& octets, const QString& annonce);

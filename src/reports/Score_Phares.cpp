@@ -58,7 +58,8 @@ void Score_Phares::Form_Load() {
     Label2->setText(QStringLiteral("Nombre de Phares contactés"));
     Label3->setText(QStringLiteral("Nombre de Phares confirmés"));
     // An unreadable log leaves the boxes empty rather than showing a score of nothing.
-    const std::optional<QList<QByteArray>> log = Sous_Programmes::Lit_Log_Rapport(main);
+    const std::optional<QList<QByteArray>> log =
+        main.journal.Lignes_Du_Log(Sous_Programmes::Si_Absent::Signale);
     if (!log)
         return;
     const Score::Compte compte = Score::Compte_Log(*log);

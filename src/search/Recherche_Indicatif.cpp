@@ -4,12 +4,14 @@
 #include "app/Couleurs.h"
 #include "app/Main.h"
 #include "app/Messages.h"
+#include "log/Modele_Log.h"
 
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -181,9 +183,10 @@ void Recherche_Indicatif::Command1_Click() {
 void Recherche_Indicatif::Recherche_QSO() {
     QSO_Effectues->clear();
     QStringList lignes;
-    lignes.reserve(main.Liste_TORV->count());
-    for (int position = 0; position < main.Liste_TORV->count(); ++position)
-        lignes.append(main.Liste_TORV->item(position)->text());
+    const int nombre = main.Modele_TORV->rowCount();
+    lignes.reserve(nombre);
+    for (int position = 0; position < nombre; ++position)
+        lignes.append(main.Modele_TORV->Ligne(position));
     const Recherche::Critere critere = Critere_Choisi();
     QLineEdit* boite = Case_Du_Critere(critere);
     const Recherche::Resultat resultat = Recherche::Cherche(lignes, critere, boite->text());

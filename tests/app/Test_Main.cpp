@@ -3,6 +3,7 @@
 #include "app/Main.h"
 #include "app/Textes.h"
 #include "app/Twips.h"
+#include "log/Modele_Log.h"
 #include "support/Doubles.h"
 #include "support/Principal.h"
 
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -63,7 +65,7 @@ void Test_Main::Premier_Lancement() {
     QCOMPARE(t.messages.textes, QStringList{Textes::Premiere_Installation});
     QVERIFY(!visible_au_message);
     QVERIFY(main.isVisible());
-    QCOMPARE(main.Liste_TORV->count(), 0);
+    QCOMPARE(main.Modele_TORV->rowCount(), 0);
     QCOMPARE(Choix_Offerts(main.Bande_A),
              QStringLiteral("1.8 Mhz|3.5 Mhz|7.0 Mhz|10 Mhz|14 Mhz|18 Mhz|21 Mhz|24 Mhz|"
                             "28 Mhz|50 Mhz|144 Mhz|432 Mhz"));
@@ -99,13 +101,13 @@ void Test_Main::Log_Charge_Derniere_Ligne_Choisie() {
     main.Form_Load();
     QVERIFY(t.messages.textes.isEmpty());
     QCOMPARE(main.I_Station->text(), QStringLiteral("F5ABC_P"));
-    QCOMPARE(main.Liste_TORV->count(), 3);
-    QCOMPARE(main.Liste_TORV->currentRow(), 2);
-    QCOMPARE(main.Liste_TORV->item(1)->text(),
+    QCOMPARE(main.Modele_TORV->rowCount(), 3);
+    QCOMPARE(main.Liste_TORV->currentIndex().row(), 2);
+    QCOMPARE(main.Modele_TORV->Ligne(1),
              QString("    2  F6XYZ         56   " + QString(15, ' ') +
                      " PB1012  15/07/06  11:00  CW   7.0 Mhz  599  579 " + QString(30, ' ') + "   "));
-    QCOMPARE(main.Ligne_Selectionnee, main.Liste_TORV->item(2)->text());
-    QVERIFY(main.Ligne_Selectionnee.startsWith(QStringLiteral("    3  F5ABC  ")));
+    QCOMPARE(main.session.Ligne_Selectionnee(), main.Modele_TORV->Ligne(2));
+    QVERIFY(main.session.Ligne_Selectionnee().startsWith(QStringLiteral("    3  F5ABC  ")));
     QCOMPARE(t.Reglage("Setup F5ABC_P", "Revision"), QStringLiteral(" 1.0.9"));
 }
 
@@ -115,8 +117,8 @@ void Test_Main::Log_Absent_Liste_Vide() {
     Main main(t.plateforme);
     main.Form_Load();
     QVERIFY(t.messages.textes.isEmpty());
-    QCOMPARE(main.Liste_TORV->count(), 0);
-    QCOMPARE(main.Ligne_Selectionnee, QString());
+    QCOMPARE(main.Modele_TORV->rowCount(), 0);
+    QCOMPARE(main.session.Ligne_Selectionnee(), QString());
     QVERIFY(!QFile::exists(t.Chemin("F5ABC_TORV.log")));
 }
 

@@ -1,6 +1,7 @@
 #include "app/Couleurs.h"
 #include "app/Main.h"
 #include "app/Station.h"
+#include "log/Modele_Log.h"
 #include "support/Doubles.h"
 #include "support/Principal.h"
 
@@ -8,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QObject>
 #include <QPushButton>
@@ -70,8 +72,8 @@ void Test_Station::Refus() {
     QCOMPARE(station->New_Indicatif->text(), reste);
     QVERIFY(station->isVisible());
     station->close();
-    QCOMPARE(main.Indicatif_Station, QStringLiteral("F6OLD"));
-    QCOMPARE(main.Liste_TORV->count(), 1);
+    QCOMPARE(main.session.Indicatif_Station(), QStringLiteral("F6OLD"));
+    QCOMPARE(main.Modele_TORV->rowCount(), 1);
     QCOMPARE(t.Reglage("Setup ", "Indicatif Station"), QStringLiteral("F6OLD"));
     QCOMPARE(QDir(t.repertoire.Chemin()).entryList(QDir::Files), QStringList{"F6OLD_TORV.log"});
 }
@@ -100,11 +102,11 @@ void Test_Station::Nouvelle_Station() {
     QCOMPARE(t.Reglage("Setup ", "Indicatif Station"), QStringLiteral("F5ABC_P"));
     QCOMPARE(t.Reglage("Setup F5ABC_P", "bande Utilisee"), QStringLiteral("0"));
     QCOMPARE(t.Reglage("Setup F5ABC_P", "Mode Utilise"), QStringLiteral("0"));
-    QCOMPARE(main.Indicatif_Station, QStringLiteral("F5ABC_P"));
+    QCOMPARE(main.session.Indicatif_Station(), QStringLiteral("F5ABC_P"));
     QCOMPARE(main.I_Station->text(), QStringLiteral("F5ABC/P"));
     QCOMPARE(main.Bande_A->currentText(), QStringLiteral("1.8 Mhz"));
     QCOMPARE(main.Mode_A->currentText(), QStringLiteral("SSB"));
-    QCOMPARE(main.Liste_TORV->count(), 1);
+    QCOMPARE(main.Modele_TORV->rowCount(), 1);
     QTRY_VERIFY(!main.findChild<Station*>());
 }
 
@@ -128,11 +130,11 @@ void Test_Station::Station_Existante() {
     QCOMPARE(t.Reglage("Setup F5ABC", "bande Utilisee"), QStringLiteral("4"));
     QCOMPARE(main.Bande_A->currentText(), QStringLiteral("14 Mhz"));
     QCOMPARE(main.Mode_A->currentText(), QStringLiteral("CW"));
-    QCOMPARE(main.Liste_TORV->count(), 2);
-    QCOMPARE(main.Liste_TORV->currentRow(), -1);
-    QCOMPARE(main.Ligne_Selectionnee, QString());
+    QCOMPARE(main.Modele_TORV->rowCount(), 2);
+    QCOMPARE(main.Liste_TORV->currentIndex().row(), -1);
+    QCOMPARE(main.session.Ligne_Selectionnee(), QString());
     QCOMPARE(main.Mode_Aff->text(), QStringLiteral("Saisie QSO"));
-    QVERIFY(!main.Mode_Modification && !main.Mode_Insertion);
+    QVERIFY(!main.session.Mode_Modification() && !main.session.Mode_Insertion());
     QCOMPARE(main.Ind_A->text(), QString());
     QVERIFY(!main.Valide_A->isEnabled());
     main.Modi_Saisie->click();

@@ -3,12 +3,14 @@
 #include "app/Main.h"
 #include "app/Repertoire.h"
 #include "log/Journal_Station.h"
+#include "log/Modele_Log.h"
 #include "support/Disque.h"
 #include "support/Doubles.h"
 #include "support/Principal.h"
 
 #include <QDir>
 #include <QFile>
+#include <QListView>
 #include <QListWidget>
 #include <QObject>
 #include <QProcess>
@@ -133,12 +135,12 @@ void Test_Installation::QSO_Dans_Le_Dossier_Utilisateur() {
     Plateforme plateforme{t.messages, t.horloge, repertoire, *t.parametres, t.fichiers, t.imprimante};
     t.Ecrit_Reglage("Setup ", "Indicatif Station", "F5ABC");
     Main main(plateforme);
-    QVERIFY(Sous_Programmes::Creer_Log_Station(main, QStringLiteral("F5ABC")));
+    QVERIFY(main.journal.Creer_Log_Station(QStringLiteral("F5ABC")));
     main.Form_Load();
-    QVERIFY(Sous_Programmes::Ajout_Fin_Log(main, QSO));
+    QVERIFY(main.journal.Ajout_Fin_Log(QSO));
     QCOMPARE(t.messages.textes, QStringList());
     QCOMPARE(Lit_Disque(Dossier_Utilisateur() + QStringLiteral("/F5ABC_TORV.log")), QSO.toLatin1() + "\r\n");
-    QCOMPARE(main.Liste_TORV->count(), 1);
+    QCOMPARE(main.Modele_TORV->rowCount(), 1);
     QCOMPARE(t.Reglage("Setup ", "Chemin Repertoire"), Dossier_Utilisateur());
     QCOMPARE(Fichiers_Sous(racine.filePath("installe")).size(), Fichiers_Attendus().size());
 }

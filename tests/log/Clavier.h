@@ -131,8 +131,8 @@ inline QStringList Etat_Saisie(Main& main) {
     etat << QStringLiteral("Valide_A %1").arg(main.Valide_A->isEnabled())
          << QStringLiteral("Mode_Aff %1 %2 %3")
                 .arg(main.Mode_Aff->text())
-                .arg(main.Mode_Modification)
-                .arg(main.Mode_Insertion);
+                .arg(main.session.Mode_Modification())
+                .arg(main.session.Mode_Insertion());
     return etat;
 }
 

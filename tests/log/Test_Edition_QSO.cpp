@@ -1,10 +1,12 @@
 #include "Clavier.h"
 #include "log/Enregistrement.h"
 #include "log/Journal.h"
+#include "log/Modele_Log.h"
 #include "support/Principal.h"
 
 #include <QAction>
 #include <QDir>
+#include <QListView>
 #include <QListWidget>
 #include <QObject>
 #include <QSaveFile>
@@ -94,7 +96,7 @@ void Test_Edition_QSO::Modification() {
     QFETCH(QByteArray, fichier);
     Poste poste(Log_ABC);
     auto& [t, main] = poste;
-    main.Liste_TORV->setCurrentRow(1);
+    main.Liste_TORV->setCurrentIndex(main.Modele_TORV->index(1));
     main.Modi_Saisie->click();
     const QString vert = " 1 " + Couleurs::Vert_Saisie.name(), jaune = " 0 " + Couleurs::Jaune.name();
     QCOMPARE(Etat_Saisie(main),
@@ -105,9 +107,9 @@ void Test_Edition_QSO::Modification() {
                           "Valide_A 0", "Mode_Aff Modification QSO 1 0"}));
     QCOMPARE(Champ(main), main.Ind_A);
     if (entre_temps == "clic")
-        main.Liste_TORV->setCurrentRow(2);
+        main.Liste_TORV->setCurrentIndex(main.Modele_TORV->index(2));
     if (entre_temps == "suppression autre") {
-        main.Liste_TORV->setCurrentRow(0);
+        main.Liste_TORV->setCurrentIndex(main.Modele_TORV->index(0));
         main.Annule_Saisie->click();
     }
     main.Ind_A->setFocus();
@@ -149,9 +151,9 @@ void Test_Edition_QSO::Insertion() {
     Lignes attendu{A, B, C};
     attendu.insert(place, Q("F5NEW", qPrintable(date), qPrintable(heure), "PB1004", "59", "", "1.8 Mhz"));
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Fichier(attendu));
-    QVERIFY(!main.Mode_Insertion);
+    QVERIFY(!main.session.Mode_Insertion());
     QCOMPARE(main.Mode_Aff->text(), QStringLiteral("Saisie QSO"));
-    QCOMPARE(main.Liste_TORV->currentRow(), 3);
+    QCOMPARE(main.Liste_TORV->currentIndex().row(), 3);
 }
 
 void Test_Edition_QSO::Suppression_data() {
@@ -171,17 +173,18 @@ void Test_Edition_QSO::Suppression() {
     Poste poste(Log_ABC);
     auto& [t, main] = poste;
     Saisit(main, "f5new");
-    main.Liste_TORV->setCurrentRow(0);
+    main.Liste_TORV->setCurrentIndex(main.Modele_TORV->index(0));
     t.messages.reponses = {oui};
     main.Annule_Saisie->click();
     QCOMPARE(t.messages.textes, QStringList{"Voulez vous Supprimer ce QSO ?"});
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), fichier);
     QStringList lignes;
-    for (int i = 0; i < main.Liste_TORV->count(); ++i)
-        lignes << main.Liste_TORV->item(i)->text().left(12);
+    for (int i = 0; i < main.Modele_TORV->rowCount(); ++i)
+        lignes << main.Modele_TORV->Ligne(i).left(12);
     QCOMPARE(lignes, debuts);
-    QCOMPARE(main.Ligne_Selectionnee, main.Liste_TORV->currentItem()->text());
-    QCOMPARE(main.Liste_TORV->currentRow(), oui ? 1 : 0);
+    QCOMPARE(main.session.Ligne_Selectionnee(),
+             main.Modele_TORV->Ligne(main.Liste_TORV->currentIndex().row()));
+    QCOMPARE(main.Liste_TORV->currentIndex().row(), oui ? 1 : 0);
     // The entry in progress is not touched.
     QCOMPARE(main.Ind_A->text(), QStringLiteral("F5NEW"));
     QVERIFY(main.Prenom_A->isEnabled());
@@ -240,7 +243,7 @@ void Test_Edition_QSO::Modes() {
         {"Ind_A", "f5new"}, {"Ref_A", "PB1004"}, {"Date_A", "02/07/06"}, {"Heure_A", "09:00"}};
     Lignes log{A, B, C};
     for (const QString& bouton : boutons) {
-        main.Liste_TORV->setCurrentRow(log.size() - 1);
+        main.Liste_TORV->setCurrentIndex(main.Modele_TORV->index(log.size() - 1));
         // Recording or deleting on the way is answered No: only the last recording writes.
         t.messages.reponses = {false};
         if (bouton == "Valide_A") {
@@ -252,7 +255,7 @@ void Test_Edition_QSO::Modes() {
     }
     QCOMPARE(Etat_Saisie(main).last(), "Mode_Aff " + libelle);
     QCOMPARE(Champ(main), main.Ind_A);
-    main.Liste_TORV->setCurrentRow(0);
+    main.Liste_TORV->setCurrentIndex(main.Modele_TORV->index(0));
     t.messages.reponses.clear();
     main.Bande_A->setEditText("14 Mhz");
     Valide_La_Chaine(main, saisie);
@@ -302,7 +305,7 @@ void Test_Edition_QSO::Doublons() {
     Poste poste({{"F5ABC_TORV.log", Fichier(log)}});
     auto& [t, main] = poste;
     main.Mnu_Date_Man->trigger();
-    main.Liste_TORV->setCurrentRow(ligne);
+    main.Liste_TORV->setCurrentIndex(main.Modele_TORV->index(ligne));
     if (geste.startsWith("modification"))
         main.Modi_Saisie->click();
     if (geste == "modification, suppression")
@@ -318,8 +321,8 @@ void Test_Edition_QSO::Doublons() {
     }
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Fichier(fichier));
     QStringList lignes;
-    for (int i = 0; i < main.Liste_TORV->count(); ++i)
-        lignes << main.Liste_TORV->item(i)->text();
+    for (int i = 0; i < main.Modele_TORV->rowCount(); ++i)
+        lignes << main.Modele_TORV->Ligne(i);
     QStringList attendues;
     for (int i = 0; i < fichier.size(); ++i)
         attendues << Journal::Ligne_Liste(fichier, i);
@@ -336,7 +339,7 @@ void Test_Edition_QSO::Doublons() {
                                          "Rien n'a été écrit : cliquez à nouveau sur la ligne dans la liste.")
                               .arg(QDir::toNativeSeparators(t.Chemin("F5ABC_TORV.log")))}));
     // The line is to be chosen again; an entry in progress is kept as it was typed.
-    QCOMPARE(main.Ligne_Selectionnee, QString());
+    QCOMPARE(main.session.Ligne_Selectionnee(), QString());
     if (geste.startsWith("modification")) {
         QCOMPARE(main.Mode_Aff->text(), QStringLiteral("Modification QSO"));
         QCOMPARE(main.RSTE_A->text(), QStringLiteral("57"));
@@ -347,7 +350,7 @@ void Test_Edition_QSO::Doublons() {
 void Test_Edition_QSO::Effacement() {
     Poste poste(Log_ABC);
     auto& [t, main] = poste;
-    const QString choisie = main.Ligne_Selectionnee;
+    const QString choisie = main.session.Ligne_Selectionnee();
     main.Ajout_QSO->click();
     Avance_Jusqu_A(main, "QSL_A");
     QTest::keyClick(main.QSL_A, Qt::Key_Space);
@@ -359,7 +362,7 @@ void Test_Edition_QSO::Effacement() {
     QCOMPARE(Etat_Saisie(main), Etat_Vierge("18 Mhz"));
     QCOMPARE(Champ(main), main.Ind_A);
     // The list and the lists' choices stay as they were.
-    QCOMPARE(main.Ligne_Selectionnee, choisie);
+    QCOMPARE(main.session.Ligne_Selectionnee(), choisie);
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Fichier({A, B, C}));
     QVERIFY(t.messages.textes.isEmpty());
 }

@@ -3,9 +3,11 @@
 #include "log/Enregistrement.h"
 #include "log/Journal.h"
 #include "log/Journal_Station.h"
+#include "log/Modele_Log.h"
 #include "support/Principal.h"
 
 #include <QDir>
+#include <QListView>
 #include <QListWidget>
 #include <QObject>
 #include <QTest>
@@ -141,22 +143,21 @@ void Test_Journal::Reecriture_Par_La_Fenetre() {
     Poste poste({{"F5ABC_TORV.log", Fichier({A, B})}});
     auto& [t, main] = poste;
     const QByteArray n = Q("N", "01/01/06", "09:00");
-    main.Liste_TORV->setCurrentRow(0);
+    main.Liste_TORV->setCurrentIndex(main.Modele_TORV->index(0));
     t.Ecrit_Fichier("F5ABC_TORV.log", avant);
-    QVERIFY(changement == "ajoute"     ? Sous_Programmes::Ajout_Fin_Log(main, n)
-            : changement == "remplace" ? Sous_Programmes::Remplace_QSO_Log(main, n, {0, A})
-            : changement == "supprime" ? Sous_Programmes::Supprime_QSO_Log(main, {0, A})
-                                       : Sous_Programmes::Insere_QSO_Log(main, n));
+    QVERIFY(changement == "ajoute"     ? main.journal.Ajout_Fin_Log(n)
+            : changement == "remplace" ? main.journal.Remplace_QSO_Log(n, {0, A})
+            : changement == "supprime" ? main.journal.Supprime_QSO_Log({0, A})
+                                       : main.journal.Insere_QSO_Log(n));
     QVERIFY(t.messages.textes.isEmpty());
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), fichier);
     const int lignes = fichier.count("\r\n");
-    QCOMPARE(main.Liste_TORV->count(), lignes);
+    QCOMPARE(main.Modele_TORV->rowCount(), lignes);
     for (int i = 0; i < lignes; ++i)
-        QCOMPARE(main.Liste_TORV->item(i)->text(),
-                 Journal::Ligne_Liste(Fichier_Texte::Coupe_Lignes(fichier), i));
-    QCOMPARE(main.Liste_TORV->currentRow(), lignes - 1);
-    QCOMPARE(main.Ligne_Selectionnee, main.Liste_TORV->item(lignes - 1)->text());
-    QVERIFY(main.Ligne_Selectionnee.startsWith(QStringLiteral("    %1  ").arg(lignes)));
+        QCOMPARE(main.Modele_TORV->Ligne(i), Journal::Ligne_Liste(Fichier_Texte::Coupe_Lignes(fichier), i));
+    QCOMPARE(main.Liste_TORV->currentIndex().row(), lignes - 1);
+    QCOMPARE(main.session.Ligne_Selectionnee(), main.Modele_TORV->Ligne(lignes - 1));
+    QVERIFY(main.session.Ligne_Selectionnee().startsWith(QStringLiteral("    %1  ").arg(lignes)));
     QCOMPARE(QDir(t.repertoire.Chemin()).entryList(QDir::Files), Fichiers_Du_Dossier);
 }
 
@@ -165,31 +166,31 @@ void Test_Journal::Panne_Au_Milieu() {
     Poste poste({{"F5ABC_TORV.log", Fichier({A, B})}});
     auto& [t, main] = poste;
     t.fichiers.panne = Fichiers_Defaillants::Etape::Ecriture;
-    QVERIFY(!Sous_Programmes::Supprime_QSO_Log(main, {0, A}));
+    QVERIFY(!main.journal.Supprime_QSO_Log({0, A}));
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Fichier({A, B}));
     QCOMPARE(t.messages.textes.size(), 1);
     QVERIFY(t.messages.textes[0].startsWith(QStringLiteral("Impossible d'enregistrer le fichier %1 : ")
                                                 .arg(QDir::toNativeSeparators(t.Chemin("F5ABC_TORV.log")))));
-    QCOMPARE(main.Liste_TORV->count(), 2);
+    QCOMPARE(main.Modele_TORV->rowCount(), 2);
     QCOMPARE(QDir(t.repertoire.Chemin()).entryList(QDir::Files), Fichiers_Du_Dossier);
 }
 
 void Test_Journal::Suppression_Du_Dernier_QSO() {
     Poste poste({{"F5ABC_TORV.log", Fichier({A})}});
     auto& [t, main] = poste;
-    QCOMPARE(Enregistrement::De_Ligne_Liste(main.Ligne_Selectionnee).toLatin1(), A);
-    QVERIFY(Sous_Programmes::Supprime_QSO_Log(main, {0, A}));
+    QCOMPARE(Enregistrement::De_Ligne_Liste(main.session.Ligne_Selectionnee()).toLatin1(), A);
+    QVERIFY(main.journal.Supprime_QSO_Log({0, A}));
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), QByteArray());
-    QCOMPARE(main.Liste_TORV->count(), 0);
-    QCOMPARE(main.Ligne_Selectionnee, QString());
+    QCOMPARE(main.Modele_TORV->rowCount(), 0);
+    QCOMPARE(main.session.Ligne_Selectionnee(), QString());
 }
 
 void Test_Journal::Ligne_Illisible_Gardee() {
     const QByteArray abimee("\x81\x00\x9d court\xff", 10);
     Poste poste({{"F5ABC_TORV.log", A + "\r\n" + abimee + "\n\r\n" + B}});
     auto& [t, main] = poste;
-    QCOMPARE(main.Liste_TORV->count(), 4);
-    QVERIFY(Sous_Programmes::Supprime_QSO_Log(main, {3, B}));
+    QCOMPARE(main.Modele_TORV->rowCount(), 4);
+    QVERIFY(main.journal.Supprime_QSO_Log({3, B}));
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), A + "\r\n" + abimee + "\r\n\r\n");
 }
 

@@ -141,7 +141,7 @@ void Test_Prenoms::Par_La_Fenetre() {
     Sous_Programmes::Recherche_Prenom(main, "F5ABC");
     QCOMPARE(main.Prenom_A->text(), prenom_a);
     QCOMPARE(main.Prenom_A->isEnabled(), !prenom_nouveau);
-    QCOMPARE(main.Prenom_Nouveau, prenom_nouveau);
+    QCOMPARE(main.session.Prenom_Nouveau(), prenom_nouveau);
     // Recorded twice, as after a failed log write: the line is not added twice.
     for (int fois = 0; fois < 2; ++fois) {
         QVERIFY(Sous_Programmes::Memorise_Prenom(main, QString::fromLatin1(Luc)));
@@ -164,7 +164,7 @@ void Test_Prenoms::Panne_Ecriture() {
     QVERIFY(
         t.messages.textes[0].startsWith(QStringLiteral("Impossible d'enregistrer le fichier %1 : ")
                                             .arg(QDir::toNativeSeparators(t.Chemin("Liste_Prenom.txt")))));
-    QVERIFY(main.Prenom_Nouveau);
+    QVERIFY(main.session.Prenom_Nouveau());
     QCOMPARE(QDir(t.repertoire.Chemin()).entryList(QDir::Files), QStringList{"Liste_Prenom.txt"});
 }
 

@@ -1,8 +1,10 @@
 #include "Clavier.h"
 #include "app/Textes.h"
+#include "log/Modele_Log.h"
 #include "support/Principal.h"
 
 #include <QAction>
+#include <QListView>
 #include <QListWidget>
 #include <QObject>
 #include <algorithm>
@@ -107,8 +109,8 @@ void Test_Saisie_QSO::QSO_Complet() {
     QCOMPARE(enregistrement.size(), 107);
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), enregistrement + "\r\n");
     QCOMPARE(t.Lit_Fichier("Liste_Prenom.txt"), prenom + "\r\n");
-    QCOMPARE(main.Liste_TORV->count(), 1);
-    QCOMPARE(main.Ligne_Selectionnee, main.Liste_TORV->item(0)->text());
+    QCOMPARE(main.Modele_TORV->rowCount(), 1);
+    QCOMPARE(main.session.Ligne_Selectionnee(), main.Modele_TORV->Ligne(0));
     // Ready for the next QSO.
     QCOMPARE(Etat_Saisie(main), Etat_Vierge(main.Bande_A->itemText(bande < 0 ? 0 : bande)));
     QCOMPARE(Champ(main), main.Ind_A);
@@ -310,8 +312,7 @@ void Test_Saisie_QSO::Date_Automatique() {
     auto& [t, main] = poste;
     if (!automatique)
         main.Mnu_Date_Man->trigger();
-    main.Mode_Insertion = mode == "insertion";
-    main.Mode_Modification = mode == "modification";
+    main.session.Choisit_Mode(mode == "modification", mode == "insertion");
     // The clock has moved on since the labels were last shown: the labels are what counts.
     t.horloge.utc = t.horloge.utc.addSecs(3600);
     Avance_Jusqu_A(main, "Dpt_A");
@@ -367,8 +368,7 @@ void Test_Saisie_QSO::Position_Memorisee() {
     Poste poste;
     auto& [t, main] = poste;
     main.Mnu_Date_Man->trigger();
-    main.Mode_Insertion = mode == "insertion";
-    main.Mode_Modification = mode == "modification";
+    main.session.Choisit_Mode(mode == "modification", mode == "insertion");
     Avance_Jusqu_A(main, champ);
     const QString cle = champ == "Mode_A" ? "Mode Utilise" : "bande Utilisee";
     QCOMPARE(t.Reglage("Setup F5ABC", cle), QStringLiteral("<absent>"));

@@ -7,6 +7,7 @@
 #include "log/Enregistrement.h"
 #include "log/Journal.h"
 #include "log/Journal_Station.h"
+#include "log/Modele_Log.h"
 #include "log/Prenoms.h"
 #include "support/Doubles.h"
 #include "support/Principal.h"
@@ -18,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QObject>
 #include <QRandomGenerator>
@@ -165,18 +167,18 @@ void Test_Entrees_Abimees::Log_Abime() {
     Plateforme_Test t;
     Main main(t.plateforme);
     Charge_Log(t, main, A + "\r\n" + B + "\r\n" + abime + Z + "\r\n");
-    QCOMPARE(main.Liste_TORV->count(), lignes.size() + 3);
+    QCOMPARE(main.Modele_TORV->rowCount(), lignes.size() + 3);
 
     const QByteArray M = Q("F5MMM", "01/01/99", "10:00");
-    QVERIFY(Sous_Programmes::Remplace_QSO_Log(main, Fichier_Texte::Decode(M), {0, A}));
+    QVERIFY(main.journal.Remplace_QSO_Log(Fichier_Texte::Decode(M), {0, A}));
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Joint_Lignes(Lignes{M, B} + lignes + Lignes{Z}));
-    QVERIFY(Sous_Programmes::Supprime_QSO_Log(main, {1, B}));
+    QVERIFY(main.journal.Supprime_QSO_Log({1, B}));
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Joint_Lignes(Lignes{M} + lignes + Lignes{Z}));
     // Lines whose date cannot be read are passed over.
-    QVERIFY(Sous_Programmes::Insere_QSO_Log(main, Fichier_Texte::Decode(N)));
+    QVERIFY(main.journal.Insere_QSO_Log(Fichier_Texte::Decode(N)));
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"),
              Joint_Lignes(Journal::Insere(Lignes{M} + lignes + Lignes{Z}, N)));
-    QCOMPARE(main.Liste_TORV->count(), lignes.size() + 3);
+    QCOMPARE(main.Modele_TORV->rowCount(), lignes.size() + 3);
     QCOMPARE(t.messages.textes, QStringList());
 }
 
@@ -188,13 +190,13 @@ void Test_Entrees_Abimees::Log_Illisible() {
     t.Ecrit_Reglage("Setup ", "Indicatif Station", "F5ABC");
     Main main(t.plateforme);
     main.Form_Load();
-    QCOMPARE(main.Liste_TORV->count(), 0);
+    QCOMPARE(main.Modele_TORV->rowCount(), 0);
     QCOMPARE(t.messages.textes.size(), 1);
     const QString debut = QStringLiteral("Impossible de lire le fichier %1 : ")
                               .arg(QDir::toNativeSeparators(t.Chemin("F5ABC_TORV.log")));
     QVERIFY2(t.messages.textes[0].startsWith(debut) && t.messages.textes[0].size() > debut.size(),
              qPrintable(t.messages.textes[0]));
-    QVERIFY(!Sous_Programmes::Ajout_Fin_Log(main, Fichier_Texte::Decode(N)));
+    QVERIFY(!main.journal.Ajout_Fin_Log(Fichier_Texte::Decode(N)));
     QCOMPARE(t.messages.textes, QStringList(2, t.messages.textes[0]));
     QVERIFY(QFileInfo(t.Chemin("F5ABC_TORV.log")).isDir());
 }
@@ -206,13 +208,13 @@ void Test_Entrees_Abimees::Log_Illisible_Un_Moment() {
     Main main(t.plateforme);
     t.fichiers.lecture_refusee = QStringLiteral("disque absent");
     Charge_Log(t, main, Joint_Lignes({A, B}));
-    QCOMPARE(main.Liste_TORV->count(), 0);
+    QCOMPARE(main.Modele_TORV->rowCount(), 0);
     QCOMPARE(t.messages.textes, QStringList{QStringLiteral("Impossible de lire le fichier %1 : disque absent")
                                                 .arg(QDir::toNativeSeparators(t.Chemin("F5ABC_TORV.log")))});
     t.fichiers.lecture_refusee.clear();
-    QVERIFY(Sous_Programmes::Ajout_Fin_Log(main, Fichier_Texte::Decode(N)));
+    QVERIFY(main.journal.Ajout_Fin_Log(Fichier_Texte::Decode(N)));
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Joint_Lignes({A, B, N}));
-    QCOMPARE(main.Liste_TORV->count(), 3);
+    QCOMPARE(main.Modele_TORV->rowCount(), 3);
 }
 
 // Every line of the list is shown whole, however long the others are: a list told that its lines
@@ -241,20 +243,20 @@ void Test_Entrees_Abimees::Lignes_De_La_Liste_Entieres() {
     Charge_Log(t, main, Joint_Lignes(log));
     Lignes apres = log;
     if (changement == "ajout") {
-        QVERIFY(Sous_Programmes::Ajout_Fin_Log(main, Fichier_Texte::Decode(N)));
+        QVERIFY(main.journal.Ajout_Fin_Log(Fichier_Texte::Decode(N)));
         apres.append(N);
     } else if (changement == "suppression") {
-        QVERIFY(Sous_Programmes::Supprime_QSO_Log(main, {log.size() - 1, log.constLast()}));
+        QVERIFY(main.journal.Supprime_QSO_Log({log.size() - 1, log.constLast()}));
         apres.removeLast();
     }
-    QListWidget* liste = main.Liste_TORV;
-    QCOMPARE(liste->count(), apres.size());
-    QCOMPARE(liste->currentRow(), apres.size() - 1);
+    QListView* liste = main.Liste_TORV;
+    QCOMPARE(main.Modele_TORV->rowCount(), apres.size());
+    QCOMPARE(liste->currentIndex().row(), apres.size() - 1);
     const QFontMetrics mesure(liste->font());
-    for (int i = 0; i < liste->count(); ++i) {
-        const QString texte = liste->item(i)->text();
+    for (int i = 0; i < main.Modele_TORV->rowCount(); ++i) {
+        const QString texte = main.Modele_TORV->Ligne(i);
         QCOMPARE(texte, Journal::Ligne_Liste(apres, i));
-        QVERIFY2(liste->visualItemRect(liste->item(i)).width() >= mesure.horizontalAdvance(texte),
+        QVERIFY2(liste->visualRect(main.Modele_TORV->index(i)).width() >= mesure.horizontalAdvance(texte),
                  qPrintable(QStringLiteral("ligne %1 coupee").arg(i + 1)));
     }
 }
@@ -276,17 +278,17 @@ void Test_Entrees_Abimees::Ligne_Abimee_Choisie_Par_L_Operateur() {
     Plateforme_Test t;
     Main main(t.plateforme);
     Charge_Log(t, main, Joint_Lignes({A, abime, N}));
-    main.Liste_TORV->setCurrentRow(1);
-    const QString choisi = Enregistrement::De_Ligne_Liste(main.Ligne_Selectionnee);
+    main.Liste_TORV->setCurrentIndex(main.Modele_TORV->index(1));
+    const QString choisi = Enregistrement::De_Ligne_Liste(main.session.Ligne_Selectionnee());
     QCOMPARE(Fichier_Texte::Encode(choisi) == abime, relue);
 
-    QCOMPARE(main.QSO_Selectionne.octets, abime);
-    QVERIFY(Sous_Programmes::Remplace_QSO_Log(main, Fichier_Texte::Decode(B), main.QSO_Selectionne));
+    QCOMPARE(main.session.QSO_Selectionne().octets, abime);
+    QVERIFY(main.journal.Remplace_QSO_Log(Fichier_Texte::Decode(B), main.session.QSO_Selectionne()));
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Joint_Lignes({A, B, N}));
     t.Ecrit_Fichier("F5ABC_TORV.log", Joint_Lignes({A, abime, N}));
-    Sous_Programmes::Lecture_Log(main);
-    main.Liste_TORV->setCurrentRow(1);
-    QVERIFY(Sous_Programmes::Supprime_QSO_Log(main, main.QSO_Selectionne));
+    main.journal.Lecture_Log();
+    main.Liste_TORV->setCurrentIndex(main.Modele_TORV->index(1));
+    QVERIFY(main.journal.Supprime_QSO_Log(main.session.QSO_Selectionne()));
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Joint_Lignes({A, N}));
     QCOMPARE(t.messages.textes, QStringList());
 }
@@ -545,14 +547,14 @@ void Test_Entrees_Abimees::Prenoms_Abimes() {
     Saisit(main, "f5xyz");
     QVERIFY2(chrono.elapsed() < 60000, "recherche sans fin");
     QCOMPARE(main.Prenom_A->text(), QStringLiteral("LUC"));
-    QVERIFY(!main.Prenom_Nouveau);
+    QVERIFY(!main.session.Prenom_Nouveau());
     main.Efface_A->click();
 
     Enregistre_QSO(main, "paul");
     QCOMPARE(t.messages.textes, QStringList{"Voulez vous enregistrer ces données ?"});
     lignes[lignes.indexOf(Luc)] = "F5XYZ        29 PAUL";
     QVERIFY(t.Lit_Fichier(Prenoms::Nom_Fichier) == Joint_Lignes(lignes));
-    QCOMPARE(main.Liste_TORV->count(), 1);
+    QCOMPARE(main.Modele_TORV->rowCount(), 1);
 }
 
 // A damaged line of the memory, looked up: what it gives reaches the first-name field, and the

@@ -6,6 +6,7 @@
 #include "log/Clavier.h"
 #include "log/Enregistrement.h"
 #include "log/Journal.h"
+#include "log/Modele_Log.h"
 #include "log/Prenoms.h"
 #include "reports/Adif.h"
 #include "reports/Aff_Contacte.h"
@@ -18,6 +19,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QListView>
 #include <QListWidget>
 #include <QSettings>
 #include <QStorageInfo>
@@ -80,8 +82,8 @@ QStringList Resume(const Dossier& fichiers) {
 // station and every setting as the program sees it, the first-name flag, the station window if open.
 QStringList Vue(Main& main, const Plateforme_Test& t) {
     QStringList vue = Etat_Saisie(main), lignes, reglages;
-    for (int i = 0; i < main.Liste_TORV->count(); ++i)
-        lignes << main.Liste_TORV->item(i)->text();
+    for (int i = 0; i < main.Modele_TORV->rowCount(); ++i)
+        lignes << main.Modele_TORV->Ligne(i);
     // Settings objects of one file share their unsaved changes.
     QSettings fichier_reglages(t.Fichier_Reglages(), QSettings::IniFormat);
     for (const QString& cle : fichier_reglages.allKeys())
@@ -89,11 +91,12 @@ QStringList Vue(Main& main, const Plateforme_Test& t) {
     vue << QStringLiteral("focus %1").arg(Champ(main)->objectName())
         << QStringLiteral("Liste_TORV %1 lignes, ligne %2, %3")
                .arg(lignes.size())
-               .arg(main.Liste_TORV->currentRow())
+               .arg(main.Liste_TORV->currentIndex().row())
                .arg(Empreinte(lignes.join(QLatin1Char('\n')).toUtf8()))
-        << QStringLiteral("Ligne_Selectionnee '%1'").arg(main.Ligne_Selectionnee)
-        << QStringLiteral("station %1, affichee %2").arg(main.Indicatif_Station, main.I_Station->text())
-        << QStringLiteral("Prenom_Nouveau %1").arg(main.Prenom_Nouveau)
+        << QStringLiteral("Ligne_Selectionnee '%1'").arg(main.session.Ligne_Selectionnee())
+        << QStringLiteral("station %1, affichee %2")
+               .arg(main.session.Indicatif_Station(), main.I_Station->text())
+        << QStringLiteral("Prenom_Nouveau %1").arg(main.session.Prenom_Nouveau())
         << QStringLiteral("reglages ") + reglages.join(QLatin1Char(';'));
     for (Station* station : main.findChildren<Station*>())
         vue << QStringLiteral("fenetre Station '%1', visible %2, focus %3")
@@ -198,7 +201,7 @@ Geste Enregistrement_En(const char* nom, const QString& mode, std::function<Lign
             },
             [mode](Main& main) {
                 if (mode == "modification") {
-                    main.Liste_TORV->setCurrentRow(3000);
+                    main.Liste_TORV->setCurrentIndex(main.Modele_TORV->index(3000));
                     main.Modi_Saisie->click();
                 }
                 if (mode == "insertion")
@@ -223,7 +226,7 @@ Geste Nouvelle_Station(const char* nom, bool modele_vide) {
             [](const Main&) { return QStringList{Log_Nouvelle_Station}; },
             [modele_vide](Main& main) {
                 if (modele_vide)
-                    QVERIFY(QFile(main.Chemin(Modele)).open(QIODevice::WriteOnly));
+                    QVERIFY(QFile(main.session.Chemin(Modele)).open(QIODevice::WriteOnly));
                 main.Mnu_New_Indicatif->trigger();
                 QTest::keyClicks(main.findChild<Station*>()->New_Indicatif, "f6xyz");
                 QTest::keyClick(main.findChild<Station*>()->New_Indicatif, Qt::Key_Return);
@@ -263,7 +266,7 @@ const QList<Geste>& Gestes() {
         {"suppression", [](const Main&) { return QStringList{Log_Station}; },
          [](Main& main) {
              Entree_En_Cours(main);
-             main.Liste_TORV->setCurrentRow(3000);
+             main.Liste_TORV->setCurrentIndex(main.Modele_TORV->index(3000));
          },
          [](Main& main) { main.Annule_Saisie->click(); }, QStringLiteral("Voulez vous Supprimer ce QSO ?"),
          nullptr,

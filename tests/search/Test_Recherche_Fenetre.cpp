@@ -2,12 +2,14 @@
 #include "app/Main.h"
 #include "log/Enregistrement.h"
 #include "log/Journal_Station.h"
+#include "log/Modele_Log.h"
 #include "search/Recherche_Indicatif.h"
 #include "support/Doubles.h"
 #include "support/Principal.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QObject>
 #include <QPushButton>
@@ -66,7 +68,7 @@ struct Banc {
     QStringList Resultats(const QList<int>& numeros) const {
         QStringList lignes;
         for (int numero : numeros)
-            lignes << Recherche::Ligne_Resultat(main->Liste_TORV->item(numero - 1)->text());
+            lignes << Recherche::Ligne_Resultat(main->Modele_TORV->Ligne(numero - 1));
         return lignes;
     }
 
@@ -211,13 +213,13 @@ void Test_Recherche_Fenetre::Clics_Sur_Les_Options() {
     QCOMPARE(r->QSO_Effectues->count(), 3);
     r->QSO_Effectues->setCurrentRow(1);
     QCOMPARE(r->QSO_Effectues->count(), 3);
-    QCOMPARE(banc.main->Liste_TORV->currentRow(), 4);
+    QCOMPARE(banc.main->Liste_TORV->currentIndex().row(), 4);
     QVERIFY(banc.t.messages.textes.isEmpty());
 }
 
 void Test_Recherche_Fenetre::Liste_Lue_A_Chaque_Recherche() {
     Banc banc(Log_Test);
-    QVERIFY(Sous_Programmes::Ajout_Fin_Log(*banc.main, QSO("F5ZZZ", "29", "17/07/06")));
+    QVERIFY(banc.main->journal.Ajout_Fin_Log(QSO("F5ZZZ", "29", "17/07/06")));
     QTest::keyClicks(banc.recherche->Indica, "F5Z");
     QTest::keyClick(banc.recherche->Indica, Qt::Key_Return);
     QCOMPARE(banc.Lignes_Affichees(), banc.Resultats({6}));

@@ -30,9 +30,9 @@ Ecriture Fichiers_Defaillants::Remplace(const QString& chemin, const QByteArray&
     return Fichiers_Disque::Remplace(chemin, octets);
 }
 
-Lecture_Fichier Fichiers_Defaillants::Lit(const QString& chemin) {
+Lecture_Fichier Fichiers_Defaillants::Lit_Octets(const QString& chemin) {
     if (lecture_refusee.isEmpty())
-        return Fichiers_Disque::Lit(chemin);
+        return Fichiers_Disque::Lit_Octets(chemin);
     Lecture_Fichier lecture;
     lecture.etat = Lecture_Fichier::Etat::Illisible;
     lecture.raison = lecture_refusee;

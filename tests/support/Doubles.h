@@ -70,7 +70,7 @@ public:
     QString lecture_refusee;
 
     using Fichiers_Disque::Remplace;
-    Lecture_Fichier Lit(const QString& chemin) override;
+    Lecture_Fichier Lit_Octets(const QString& chemin) override;
     Ecriture Remplace(const QString& chemin, const QByteArray& octets) override;
 
 protected:
