@@ -2,7 +2,8 @@
 // 50,000 QSOs, beside what the disk itself needs for the same bytes. Not a test: figures to read.
 //   kez_bench [tours [QSO...]]  the table, each figure the median of `tours` runs (at least 5), on
 //                               logs of 1,000, 10,000 and 50,000 QSOs or of the sizes given
-//   kez_bench --memoire LOG  (used by the table) the memory of the program started on a copy of LOG
+//   kez_bench --affiche LOG   (used by the table) the program started on LOG in a process of its
+//                               own, until the list's first picture: prints its peak memory
 #include "Banc.h"
 
 #include "app/Fichier_Texte.h"
@@ -15,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QListView>
 #include <QProcess>
 #include <algorithm>
 #include <cstdio>
@@ -113,37 +115,67 @@ void Table(int tours, const QList<int>& tailles) {
     }
 }
 
-qint64 Memoire_Ko() {
+// The most memory the process has held so far (peak resident set), in kilobytes.
+qint64 Memoire_Crete_Ko() {
     QFile etat(QStringLiteral("/proc/self/status"));
     if (!etat.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray& ligne : etat.readAll().split('\n')) {
-        if (ligne.startsWith("VmRSS:"))
+        if (ligne.startsWith("VmHWM:"))
             return ligne.mid(6).trimmed().split(' ').first().toLongLong();
     }
     return -1;
 }
 
-// The program started on a copy of that log, in a process of its own: the benchmark's own copy of
-// the log, made to write the file, would count otherwise.
-qint64 Memoire_Au_Demarrage(const QString& log) {
+struct Processus {
+    double millisecondes; // from the exec to the list's first picture
+    qint64 crete_ko;
+};
+
+// The program started on that log in a process of its own, from the exec (linking and Qt's own
+// start-up included) to the first picture of the list, with the log in it.
+Processus Processus_Entier(const QString& log) {
     QProcess enfant;
-    enfant.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--memoire"), log});
-    if (!enfant.waitForFinished(120000))
-        return -1;
-    return enfant.readAllStandardOutput().trimmed().toLongLong();
+    QElapsedTimer chrono;
+    chrono.start();
+    enfant.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--affiche"), log});
+    if (!enfant.waitForReadyRead(120000))
+        qFatal("the program did not show its window");
+    const double millisecondes = static_cast<double>(chrono.nsecsElapsed()) / 1e6;
+    enfant.waitForFinished(120000);
+    return {millisecondes, enfant.readAllStandardOutput().trimmed().toLongLong()};
 }
 
-void Memoire() {
-    qint64 ko[2] = {};
-    const int qso[2] = {0, 10000};
-    for (int i = 0; i < 2; ++i) {
-        const Banc banc(qso[i]);
-        ko[i] = Memoire_Au_Demarrage(banc.Chemin_Log());
+// The start of the whole process on logs of each size, beside the program with an empty log.
+void Processus_Entiers(int tours, const QList<int>& tailles) {
+    std::printf("\n%-30s %7s %11s %6s %12s %12s  %s\n", "processus entier", "QSO", "mediane ms", "ratio",
+                "crete ko", "limite ko", "cible");
+    double vide_ms = 0;
+    qint64 vide_ko = 0;
+    for (const int taille : QList<int>{0} + tailles) {
+        const Banc banc(taille);
+        QList<double> durees;
+        QList<double> cretes;
+        for (int i = 0; i < tours; ++i) {
+            const Processus processus = Processus_Entier(banc.Chemin_Log());
+            durees.append(processus.millisecondes);
+            cretes.append(static_cast<double>(processus.crete_ko));
+        }
+        const double ms = Mediane(durees);
+        const auto ko = static_cast<qint64>(Mediane(cretes));
+        if (taille == 0) {
+            vide_ms = ms;
+            vide_ko = ko;
+        }
+        // The memory may grow by one and a half times the log file's size.
+        const qint64 limite = vide_ko + banc.octets.size() * 3 / 2 / 1024;
+        std::printf("%-30s %7d %11.2f %6.2f %12lld %12lld  %s\n", "premier affichage", taille, ms,
+                    ms / vide_ms, static_cast<long long>(ko), static_cast<long long>(limite),
+                    taille >= 50000   ? "<= 1.3x vide"
+                    : taille >= 10000 ? "<= 1.15x vide"
+                                      : "-");
+        std::fflush(stdout);
     }
-    std::printf("\nmemoire (RSS): programme vide %lld ko, avec 10 000 QSO %lld ko, soit %+.1f %% "
-                "(cible <= +30 %%)\n",
-                ko[0], ko[1], 100.0 * static_cast<double>(ko[1] - ko[0]) / static_cast<double>(ko[0]));
 }
 
 // The program folder of the benchmark's station, and its log.
@@ -155,16 +187,30 @@ QString Log_De(const Plateforme_Test& t) {
     return t.Chemin(Journal::Nom_Fichier(Banc::Indicatif));
 }
 
-int Memoire_Enfant(const QString& log) {
+// Stops the program at the first picture of the list, saying how much memory it took.
+class Premiere_Image : public QObject {
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override {
+        if (evenement->type() == QEvent::Paint) {
+            std::printf("%lld\n", static_cast<long long>(Memoire_Crete_Ko()));
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        }
+        return QObject::eventFilter(objet, evenement);
+    }
+};
+
+int Affiche_Enfant(const QString& log) {
     Plateforme_Test t;
     Choisit_Station(t);
-    if (!QFile::copy(log, Log_De(t)))
+    // A link: copying the log would be timed with the program.
+    if (!QFile::link(log, Log_De(t)))
         return 1;
     Main main(t.plateforme);
+    Premiere_Image filtre;
+    main.Liste_TORV->viewport()->installEventFilter(&filtre);
     main.Form_Load();
-    QCoreApplication::processEvents();
-    std::printf("%lld\n", Memoire_Ko());
-    return 0;
+    return QCoreApplication::exec();
 }
 
 QByteArray Liste_Phare_Livree() {
@@ -178,8 +224,10 @@ QByteArray Liste_Phare_Livree() {
 
 Banc::Banc(int qso)
     : qso(qso), phares(Liste_Phare::Phares(Fichier_Texte::Coupe_Lignes(Liste_Phare_Livree()))),
-      lignes(Log_Genere::Lignes(qso, 1, phares)), octets(Fichier_Texte::Joint_Lignes(lignes)) {
+      lignes(Log_Genere::Lignes(qso, 1, phares)), octets(Fichier_Texte::Joint_Lignes(lignes)),
+      session(t.repertoire), journal(session, t.fichiers, t.messages) {
     Choisit_Station(t);
+    session.Change_Station(Indicatif);
     t.Ecrit_Fichier(Liste_Phare::Nom_Fichier, Liste_Phare_Livree());
     Remet_Log();
 }
@@ -214,14 +262,13 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() == 3 && arguments[1] == QLatin1String("--memoire"))
-        return Memoire_Enfant(arguments[2]);
+    if (arguments.size() == 3 && arguments[1] == QLatin1String("--affiche"))
+        return Affiche_Enfant(arguments[2]);
     const int tours = std::max(5, arguments.size() > 1 ? arguments[1].toInt() : 7);
     QList<int> tailles;
     for (qsizetype i = 2; i < arguments.size(); ++i)
         tailles.append(arguments[i].toInt());
     Table(tours, tailles.isEmpty() ? Tailles_Par_Defaut : tailles);
-    if (tailles.isEmpty())
-        Memoire();
+    Processus_Entiers(tours, tailles.isEmpty() ? Tailles_Par_Defaut : tailles);
     return 0;
 }

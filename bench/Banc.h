@@ -1,7 +1,8 @@
 #pragma once
 
+#include "app/Session.h"
 #include "lighthouses/Liste_Phare.h"
-#include "log/Journal.h"
+#include "log/Journal_Station.h"
 #include "support/Doubles.h"
 
 #include <QByteArray>
@@ -24,6 +25,9 @@ struct Banc {
     const QList<QByteArray> lignes;
     const QByteArray octets; // the log file as the program writes it
     Plateforme_Test t;
+    // The station's log without a window, as the writes are timed.
+    Session session;
+    Journal_Station journal;
     std::unique_ptr<Main> main;
 
     QString Chemin_Log() const;

@@ -25,11 +25,10 @@ const QString& Nouveau_QSO() {
     return enregistrement;
 }
 
-// Each change starts from the generated log, shown in the list of the program already running.
+// Each change starts from the generated log, read by the store: no window is needed to write a log.
 void Pret_A_Changer(Banc& banc) {
-    banc.Demarre();
     banc.Remet_Log();
-    banc.main->journal.Lecture_Log();
+    banc.journal.Lecture_Log();
 }
 
 void Verifie(bool fait, const char* operation) {
@@ -99,18 +98,18 @@ QList<Operation> Operations() {
              QCoreApplication::processEvents();
          }},
         {"ajout en fin de log", Plancher::Copie_Videe, "<= 3x plancher", Pret_A_Changer,
-         [](Banc& banc) { Verifie(banc.main->journal.Ajout_Fin_Log(Nouveau_QSO()), "ajout"); }},
+         [](Banc& banc) { Verifie(banc.journal.Ajout_Fin_Log(Nouveau_QSO()), "ajout"); }},
         {"modification", Plancher::Copie_Videe, "<= 3x plancher", Pret_A_Changer,
          [](Banc& banc) {
-             Verifie(banc.main->journal.Remplace_QSO_Log(Nouveau_QSO(), banc.QSO_Choisi_Du_Milieu()),
+             Verifie(banc.journal.Remplace_QSO_Log(Nouveau_QSO(), banc.QSO_Choisi_Du_Milieu()),
                      "modification");
          }},
         {"suppression", Plancher::Copie_Videe, "<= 3x plancher", Pret_A_Changer,
          [](Banc& banc) {
-             Verifie(banc.main->journal.Supprime_QSO_Log(banc.QSO_Choisi_Du_Milieu()), "suppression");
+             Verifie(banc.journal.Supprime_QSO_Log(banc.QSO_Choisi_Du_Milieu()), "suppression");
          }},
         {"insertion", Plancher::Copie_Videe, "<= 3x plancher", Pret_A_Changer,
-         [](Banc& banc) { Verifie(banc.main->journal.Insere_QSO_Log(Nouveau_QSO()), "insertion"); }},
+         [](Banc& banc) { Verifie(banc.journal.Insere_QSO_Log(Nouveau_QSO()), "insertion"); }},
         Recherche_Par("recherche par indicatif", Recherche::Critere::Station,
                       Enregistrement::Champ::Indicatif),
         Recherche_Par("recherche par date", Recherche::Critere::Date, Enregistrement::Champ::Date),

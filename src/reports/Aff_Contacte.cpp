@@ -11,9 +11,10 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStringListModel>
 #include <QVBoxLayout>
 
 namespace {
@@ -26,7 +27,7 @@ QFont Police_Liste() {
 }
 
 // Wide enough for a whole list line, 24 lines high.
-QSize Taille_Liste(const QListWidget* liste) {
+QSize Taille_Liste(const QListView* liste) {
     const QFontMetrics mesures(liste->font());
     return {mesures.horizontalAdvance(QString(70, QLatin1Char('M'))) +
                 liste->verticalScrollBar()->sizeHint().width(),
@@ -45,8 +46,11 @@ Aff_Contacte::Aff_Contacte(Main& main) : QWidget(&main, Qt::Window), main(main) 
     Label3->setFont(gras);
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Liste_TORV_Contacte = new QListWidget(this);
+    Liste_TORV_Contacte = new QListView(this);
     Liste_TORV_Contacte->setObjectName(QStringLiteral("Liste_TORV_Contacte"));
+    contenu = new QStringListModel(this);
+    Liste_TORV_Contacte->setModel(contenu);
+    Liste_TORV_Contacte->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Liste_TORV_Contacte->setFont(Police_Liste());
     // One line of text each: a long log is laid out without measuring every line.
     Liste_TORV_Contacte->setUniformItemSizes(true);
@@ -83,18 +87,13 @@ void Aff_Contacte::Form_Load() {
     Label3->setText(QStringLiteral("Liste alphanumérique des Phares contactés"));
     Enregistrer->setText(QStringLiteral("Enregistrer"));
     Imprimer->setText(QStringLiteral("Imprimer"));
-    Liste_TORV_Contacte->clear();
     const std::optional<QList<QByteArray>> log =
         main.journal.Lignes_Du_Log(Sous_Programmes::Si_Absent::Signale);
-    Liste_TORV_Contacte->addItems(Rapports::Liste_Alphabetique(log.value_or(QList<QByteArray>{})));
+    contenu->setStringList(Rapports::Liste_Alphabetique(log.value_or(QList<QByteArray>{})));
 }
 
 QStringList Aff_Contacte::Lignes() const {
-    QStringList lignes;
-    lignes.reserve(Liste_TORV_Contacte->count());
-    for (int i = 0; i < Liste_TORV_Contacte->count(); ++i)
-        lignes.append(Liste_TORV_Contacte->item(i)->text());
-    return lignes;
+    return contenu->stringList();
 }
 
 void Aff_Contacte::Enregistrer_Click() {

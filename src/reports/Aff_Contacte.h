@@ -4,7 +4,8 @@
 
 class Main;
 class QLabel;
-class QListWidget;
+class QListView;
+class QStringListModel;
 class QPushButton;
 
 // The contacted lighthouses in alphabetical order of their line, so that the QSOs of one lighthouse
@@ -17,16 +18,18 @@ public:
 
     QLabel* Label3;
     QLabel* Label2;
-    QListWidget* Liste_TORV_Contacte;
+    QListView* Liste_TORV_Contacte;
     QPushButton* Enregistrer;
     QPushButton* Imprimer;
 
     void Enregistrer_Click();
     void Imprimer_Click();
+    // The lines shown, the first one empty.
+    QStringList Lignes() const;
 
 private:
     void Form_Load();
-    QStringList Lignes() const;
 
     Main& main;
+    QStringListModel* contenu;
 };

@@ -5,6 +5,8 @@
 #include "log/Enregistrement.h"
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 namespace Rapports {
 
@@ -66,11 +68,6 @@ Forme Forme_Liste(Support support, const QString& indicatif, const QDate& jour) 
             QStringLiteral("        N°  Ref         Nom du Phare                Date   Indicatif     QSL")};
 }
 
-// A field at its full width, blanks kept, even from a short line.
-QString Colonnes_Pleines(const QString& enregistrement, Champ champ) {
-    return Enregistrement::Colonnes(enregistrement, champ).leftJustified(Enregistrement::Largeur(champ));
-}
-
 } // namespace
 
 QString Credit(const QString& revision) {
@@ -91,25 +88,63 @@ Lignes Phares_Contactes(Support support, const QString& indicatif, const QDate& 
     return Compose(support, Forme_Phares_Contactes(support, indicatif, jour), log, credit);
 }
 
-QString Ligne_Alphabetique(const QString& enregistrement) {
-    const QString separateur = Blancs(2);
-    return QLatin1Char(' ') + Colonnes_Pleines(enregistrement, Champ::Reference) + separateur +
-           Colonnes_Pleines(enregistrement, Champ::Nom_Phare) + separateur +
-           Colonnes_Pleines(enregistrement, Champ::Date) + separateur +
-           Colonnes_Pleines(enregistrement, Champ::Indicatif) + separateur +
-           Colonnes_Pleines(enregistrement, Champ::QSL);
+QByteArray Octets_Ligne_Alphabetique(const QByteArray& enregistrement) {
+    // Made of the record's bytes in one buffer: a long log has a line made for each of its QSOs.
+    QByteArray ligne(" ");
+    ligne.reserve(68);
+    for (const Champ champ :
+         {Champ::Reference, Champ::Nom_Phare, Champ::Date, Champ::Indicatif, Champ::QSL}) {
+        if (champ != Champ::Reference)
+            ligne.append("  ");
+        // A field at its full width, blanks kept, even from a short line.
+        const qsizetype fin = ligne.size() + Enregistrement::Largeur(champ);
+        ligne.append(enregistrement.mid(Enregistrement::Debut(champ), Enregistrement::Largeur(champ)));
+        ligne.append(fin - ligne.size(), ' ');
+    }
+    return ligne;
+}
+
+QString Ligne_Alphabetique(const QByteArray& enregistrement) {
+    return Fichier_Texte::Decode(Octets_Ligne_Alphabetique(enregistrement));
 }
 
 QStringList Liste_Alphabetique(const Lignes& log) {
+    // Sorted without regard to case, as comparing the texts with each character folded would: each
+    // byte is given once the rank of its folded character, and the lines are sorted by those ranks.
+    // Lines equal but for case keep their log order.
+    static const std::array<char, 256> rangs = [] {
+        std::array<char16_t, 256> plies{};
+        for (int octet = 0; octet < 256; ++octet)
+            plies[octet] =
+                Fichier_Texte::Decode(QByteArray(1, static_cast<char>(octet)))[0].toCaseFolded().unicode();
+        std::array<char16_t, 256> tries = plies;
+        std::sort(tries.begin(), tries.end());
+        std::array<char, 256> table{};
+        for (int octet = 0; octet < 256; ++octet)
+            table[octet] =
+                static_cast<char>(std::lower_bound(tries.begin(), tries.end(), plies[octet]) - tries.begin());
+        return table;
+    }();
+    struct Ligne {
+        QByteArray cle;
+        QByteArray octets;
+    };
+    std::vector<Ligne> lignes;
+    lignes.reserve(static_cast<std::size_t>(log.size()));
+    for (const QByteArray& enregistrement : log) {
+        QByteArray octets = Octets_Ligne_Alphabetique(enregistrement);
+        QByteArray cle(octets.size(), Qt::Uninitialized);
+        std::transform(octets.cbegin(), octets.cend(), cle.begin(),
+                       [](char octet) { return rangs[static_cast<uchar>(octet)]; });
+        lignes.push_back({std::move(cle), std::move(octets)});
+    }
+    std::stable_sort(lignes.begin(), lignes.end(),
+                     [](const Ligne& a, const Ligne& b) { return a.cle < b.cle; });
     QStringList liste;
     liste.reserve(log.size() + 1);
-    for (const QString& enregistrement : Fichier_Texte::Decode_Lignes(log))
-        liste.append(Ligne_Alphabetique(enregistrement));
-    // Lines equal but for case keep their log order.
-    std::stable_sort(liste.begin(), liste.end(), [](const QString& a, const QString& b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
-    liste.prepend(QString());
+    liste.append(QString());
+    for (const Ligne& ligne : lignes)
+        liste.append(Fichier_Texte::Decode(ligne.octets));
     return liste;
 }
 

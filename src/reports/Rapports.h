@@ -27,7 +27,7 @@ Lignes Phares_Contactes(Support support, const QString& indicatif, const QDate& 
 
 // The alphabetical list: one short line per QSO (reference, lighthouse name, date, callsign, QSL
 // marker), sorted as text without regard to case, after an empty first line.
-QString Ligne_Alphabetique(const QString& enregistrement);
+QString Ligne_Alphabetique(const QByteArray& enregistrement);
 QStringList Liste_Alphabetique(const Lignes& log);
 QString Nom_Liste_Alphabetique(const QString& indicatif, const QDate& jour);
 // The report of the list's lines, the empty first line left out.

@@ -81,13 +81,6 @@ struct Fenetre_Test {
     }
 };
 
-QStringList Textes(const QListWidget* liste) {
-    QStringList textes;
-    for (int i = 0; i < liste->count(); ++i)
-        textes.append(liste->item(i)->text());
-    return textes;
-}
-
 // Left = (screen width - window width) / 2, top likewise.
 QPoint Place_Centree(const QWidget* fenetre) {
     const QRect ecran = fenetre->screen()->geometry();
@@ -193,7 +186,7 @@ void Test_Fenetres_Rapports::Liste_Alphabetique() {
     const QStringList lignes{" PB0045  Phare B                         03/03/06  F6AAA          ",
                              " PB1004  P. Ar-Men                       14/07/14  F5XYZ         *",
                              " PB123   Phare A                         01/01/06  F5ZZZ          "};
-    QCOMPARE(Textes(fenetre->Liste_TORV_Contacte), QStringList{""} + lignes);
+    QCOMPARE(fenetre->Lignes(), QStringList{""} + lignes);
 
     f.t.Ecrit_Fichier("F5ABC_TORV.log", Fichier(Lignes{QSO_2}));
     QCOMPARE(f.Liste(), fenetre.data());
@@ -204,7 +197,7 @@ void Test_Fenetres_Rapports::Liste_Alphabetique() {
     QCOMPARE(f.t.messages.textes, QStringList{Annonce + nom});
     fenetre->close();
     QTRY_VERIFY(!fenetre);
-    QCOMPARE(f.Liste()->Liste_TORV_Contacte->count(), 2);
+    QCOMPARE(f.Liste()->Lignes().size(), 2);
 }
 
 // On portrait pages.
@@ -276,7 +269,7 @@ void Test_Fenetres_Rapports::Lecture_Impossible() {
         QCOMPARE(f.t.imprimante.dialogues, 0);
         QVERIFY(!f.t.imprimante.Imprime_Quelque_Chose());
     } else if (commande == "liste") {
-        QCOMPARE(Textes(f.Liste()->Liste_TORV_Contacte), QStringList{""});
+        QCOMPARE(f.Liste()->Lignes(), QStringList{""});
     } else {
         Score_Phares* score = f.Score();
         QCOMPARE(score->QSO_NB->text(), QString());
@@ -322,7 +315,7 @@ void Test_Fenetres_Rapports::Dix_Mille_QSO() {
     QCOMPARE(f.t.Lit_Fichier("Phares_Contacte_F5ABC_05_12_26.txt").count("\r\n"), 10006);
     QVERIFY(
         f.t.Lit_Fichier("Phares_Contacte_F5ABC_05_12_26.txt").contains("\r\n10000 " + log.last() + "\r\n"));
-    QCOMPARE(liste->Liste_TORV_Contacte->count(), 10001);
+    QCOMPARE(liste->Lignes().size(), 10001);
     QCOMPARE(score->QSO_NB->text(), QStringLiteral("10000"));
     QCOMPARE(score->QSL_NB->text(), QStringLiteral("3334"));
 }
