@@ -1,24 +1,14 @@
-#include "Commandes.h"
 #include "app/Installation.h"
-#include "app/Main.h"
-#include "app/Repertoire.h"
-#include "log/Journal_Station.h"
-#include "log/Modele_Log.h"
 #include "support/Disque.h"
-#include "support/Doubles.h"
 #include "support/Principal.h"
 
-#include <QDir>
-#include <QFile>
-#include <QListView>
-#include <QListWidget>
-#include <QObject>
+#include <QDirIterator>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTest>
 
-// The program installed into a staging folder and started from there, as an operator would.
+// The program installed into a staging folder and started from there, and the Debian package.
 class Test_Installation : public QObject {
     Q_OBJECT
 
@@ -26,36 +16,48 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void Fichiers_Installes();
-    void Premier_Lancement();
-    void QSO_Dans_Le_Dossier_Utilisateur();
-    void Second_Lancement();
+    void Lancements();
+    void Paquet();
 
 private:
-    QString Prefixe() const { return racine.filePath(QStringLiteral("installe/usr")); }
-    QString Donnees() const { return Prefixe() + QStringLiteral("/" KEZ_DONNEES); }
+    QString Installe(const QString& chemin) const { return racine.filePath("installe/usr/" + chemin); }
+    QString Extrait(const QString& chemin) const { return racine.filePath("extrait/usr/" + chemin); }
     QString Maison() const { return racine.filePath(QStringLiteral("maison")); }
     QString Dossier_Utilisateur() const { return Maison() + QStringLiteral("/.local/share/KEZ_TORV"); }
-    QProcessEnvironment Environnement() const;
-    // The working folder that the started program notes in its settings, once it has got that far.
-    QString Dossier_Note() const;
-    // Starts the installed program, waits until it has chosen and prepared its folder, stops it.
     void Lance_Et_Arrete();
 
     QTemporaryDir racine;
+    QString paquet;
 };
 
 namespace {
 
-const QString QSO =
-    QStringLiteral("F5ABC        29   JEAN            PB100414/07/06 10:05 SSB 14 Mhz  59  59  "
-                   "P. Phare du Creac'h            *");
+const QString Identifiant = QStringLiteral(KEZ_ID);
 
-// The files of the working folder that this test follows.
-QMap<QString, QByteArray> Contenu_Suivi(const QString& dossier) {
-    QMap<QString, QByteArray> contenu;
-    for (const QString& nom : Installation::Fichiers_Donnees() + QStringList{"F5ABC_TORV.log"})
-        contenu[nom] = Lit_Disque(dossier + '/' + nom);
-    return contenu;
+// Standard output and error of a command, mixed, after its exit code and a colon.
+QString Execute(const QString& programme, const QStringList& arguments,
+                const QProcessEnvironment& environnement = QProcessEnvironment::systemEnvironment()) {
+    QProcess processus;
+    processus.setProcessEnvironment(environnement);
+    processus.setProcessChannelMode(QProcess::MergedChannels);
+    processus.start(programme, arguments);
+    if (!processus.waitForFinished(240000))
+        processus.kill();
+    const int code = processus.exitStatus() == QProcess::NormalExit ? processus.exitCode() : -1;
+    return QString::number(code) + ':' + QString::fromUtf8(processus.readAll());
+}
+
+QStringList Fichiers_Sous(const QString& dossier) {
+    QStringList fichiers;
+    for (QDirIterator i(dossier, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); i.hasNext();)
+        fichiers << QDir(dossier).relativeFilePath(i.next());
+    fichiers.sort();
+    return fichiers;
+}
+
+// An installed program cannot write beside itself; root still can, so the rule must not rely on it.
+void Lecture_Seule(const QString& dossier, bool seule) {
+    QCOMPARE(Execute("chmod", {"-R", seule ? "a-w" : "u+w", dossier}), "0:");
 }
 
 } // namespace
@@ -64,101 +66,121 @@ void Test_Installation::initTestCase() {
     QVERIFY(racine.isValid());
     QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
     environnement.insert(QStringLiteral("DESTDIR"), racine.filePath("installe"));
-    const Resultat installation = Execute(QStringLiteral(KEZ_CMAKE),
-                                          {"--install", KEZ_CONSTRUCTION, "--prefix", "/usr"}, environnement);
-    QVERIFY2(installation.code == 0, installation.sortie.constData());
-    // An installed program cannot write beside itself (root still can: the rule must not rely on it).
+    QCOMPARE(Execute(KEZ_CMAKE, {"--install", KEZ_CONSTRUCTION, "--prefix", "/usr"}, environnement).left(2),
+             "0:");
     Lecture_Seule(racine.filePath("installe"), true);
+    const QString cpack = Execute(KEZ_CPACK, {"-G", "DEB", "--config", KEZ_CONSTRUCTION "/CPackConfig.cmake",
+                                              "-B", racine.filePath("paquet")});
+    QVERIFY2(cpack.startsWith("0:"), qPrintable(cpack));
+    const QStringList paquets = QDir(racine.filePath("paquet")).entryList({QStringLiteral("*.deb")});
+    QCOMPARE(paquets.size(), 1);
+    paquet = racine.filePath("paquet/" + paquets[0]);
+    QCOMPARE(Execute("dpkg-deb", {"-x", paquet, racine.filePath("extrait")}), "0:");
 }
 
 void Test_Installation::cleanupTestCase() {
     Lecture_Seule(racine.filePath("installe"), false);
 }
 
-QProcessEnvironment Test_Installation::Environnement() const {
-    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
-    for (const auto& [nom, valeur] : {std::pair{"HOME", ""},
-                                      {"XDG_DATA_HOME", "/.local/share"},
-                                      {"XDG_CONFIG_HOME", "/.config"},
-                                      {"XDG_CACHE_HOME", "/.cache"}})
-        environnement.insert(nom, Maison() + valeur);
-    environnement.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    return environnement;
+// The install and the package hold the same files: the program, the desktop side, the shipped data.
+void Test_Installation::Fichiers_Installes() {
+    QStringList attendus{KEZ_BINDIR "/KEZ_TORV", KEZ_DATADIR "/applications/" + Identifiant + ".desktop",
+                         KEZ_DATADIR "/doc/kez-torv/copyright",
+                         KEZ_DATADIR "/icons/hicolor/scalable/apps/" + Identifiant + ".svg",
+                         KEZ_DATADIR "/metainfo/" + Identifiant + ".metainfo.xml"};
+    for (const QString& nom : Installation::Fichiers_Donnees()) {
+        attendus << KEZ_DONNEES "/" + nom;
+        QCOMPARE(Lit_Disque(Installe(KEZ_DONNEES "/" + nom)), Lit_Disque(KEZ_SOURCES "/data/" + nom));
+    }
+    attendus.sort();
+    QCOMPARE(Fichiers_Sous(racine.filePath("installe/usr")), attendus);
+    QCOMPARE(Fichiers_Sous(racine.filePath("extrait/usr")), attendus);
+    QVERIFY(QFileInfo(Installe(KEZ_BINDIR "/KEZ_TORV")).isExecutable());
 }
 
-QString Test_Installation::Dossier_Note() const {
-    const QSettings reglages(Maison() + QStringLiteral("/.config/KEZ_TORV/TORV.conf"), QSettings::IniFormat);
-    return reglages.value(QStringLiteral("Setup /Chemin Repertoire")).toString();
-}
-
+// Starts the installed program, waits until it has chosen and prepared its folder, stops it.
 void Test_Installation::Lance_Et_Arrete() {
-    QFile::remove(Maison() + QStringLiteral("/.config/KEZ_TORV/TORV.conf"));
+    const QString reglages = Maison() + "/.config/KEZ_TORV/TORV.conf";
+    QFile::remove(reglages);
+    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+    environnement.insert("HOME", Maison());
+    environnement.insert("XDG_DATA_HOME", Maison() + "/.local/share");
+    environnement.insert("XDG_CONFIG_HOME", Maison() + "/.config");
+    environnement.insert("QT_QPA_PLATFORM", "offscreen");
     QProcess kez;
-    kez.setProcessEnvironment(Environnement());
-    kez.setProcessChannelMode(QProcess::ForwardedChannels);
-    kez.start(Prefixe() + QStringLiteral("/" KEZ_BINDIR "/KEZ_TORV"), {});
+    kez.setProcessEnvironment(environnement);
+    kez.start(Installe(KEZ_BINDIR "/KEZ_TORV"), {});
     QVERIFY2(kez.waitForStarted(), qPrintable(kez.errorString()));
-    // The folder is prepared before the main window loads, and the window notes it in the settings
-    // before its first-run message, which then waits for an operator: the test stops it there.
-    QTRY_COMPARE_WITH_TIMEOUT(Dossier_Note(), Dossier_Utilisateur(), 30000);
+    // The folder is noted in the settings before the first-run message, which waits for an operator.
+    QTRY_COMPARE_WITH_TIMEOUT(
+        QSettings(reglages, QSettings::IniFormat).value("Setup /Chemin Repertoire").toString(),
+        Dossier_Utilisateur(), 30000);
     QCOMPARE(kez.state(), QProcess::Running);
     kez.kill();
     kez.waitForFinished();
 }
 
-void Test_Installation::Fichiers_Installes() {
-    QStringList attendus;
-    for (const QString& fichier : Fichiers_Attendus())
-        attendus << QStringLiteral("usr/") + fichier;
-    QCOMPARE(Fichiers_Sous(racine.filePath("installe")), attendus);
-    QVERIFY(QFileInfo(Prefixe() + QStringLiteral("/" KEZ_BINDIR "/KEZ_TORV")).isExecutable());
-    for (const QString& nom : Installation::Fichiers_Donnees())
-        QCOMPARE(Lit_Disque(Donnees() + '/' + nom), Lit_Disque(QStringLiteral(KEZ_SOURCES "/data/") + nom));
-}
-
-void Test_Installation::Premier_Lancement() {
+// An installed copy works in the operator's own folder, started from the shipped files and never
+// replaced afterwards: the operator's log, first names and lighthouse list survive a new version.
+void Test_Installation::Lancements() {
     QVERIFY(!QFileInfo::exists(Dossier_Utilisateur()));
     Lance_Et_Arrete();
+    QMap<QString, QByteArray> attendu;
     for (const QString& nom : Installation::Fichiers_Donnees())
-        QCOMPARE(Lit_Disque(Dossier_Utilisateur() + '/' + nom), Lit_Disque(Donnees() + '/' + nom));
-    QCOMPARE(Fichiers_Sous(racine.filePath("installe")).size(), Fichiers_Attendus().size());
-}
-
-void Test_Installation::QSO_Dans_Le_Dossier_Utilisateur() {
-    const Installation::Emplacement choix =
-        Installation::Choisit({Prefixe() + QStringLiteral("/" KEZ_BINDIR), Donnees(), Dossier_Utilisateur()});
-    QCOMPARE(choix.travail, Dossier_Utilisateur());
-    QCOMPARE(choix.modeles, Donnees());
-
-    Repertoire_Choisi repertoire(choix.travail);
-    Plateforme_Test t;
-    Plateforme plateforme{t.messages, t.horloge, repertoire, *t.parametres, t.fichiers, t.imprimante};
-    t.Ecrit_Reglage("Setup ", "Indicatif Station", "F5ABC");
-    Main main(plateforme);
-    QVERIFY(main.journal.Creer_Log_Station(QStringLiteral("F5ABC")));
-    main.Form_Load();
-    QVERIFY(main.journal.Ajout_Fin_Log(QSO));
-    QCOMPARE(t.messages.textes, QStringList());
-    QCOMPARE(Lit_Disque(Dossier_Utilisateur() + QStringLiteral("/F5ABC_TORV.log")), QSO.toLatin1() + "\r\n");
-    QCOMPARE(main.Modele_TORV->rowCount(), 1);
-    QCOMPARE(t.Reglage("Setup ", "Chemin Repertoire"), Dossier_Utilisateur());
-    QCOMPARE(Fichiers_Sous(racine.filePath("installe")).size(), Fichiers_Attendus().size());
-}
-
-void Test_Installation::Second_Lancement() {
-    // The operator's own files, one shipped file lost, and a new version that ships another list.
-    Ecrit_Disque(Dossier_Utilisateur() + QStringLiteral("/Liste_Prenom.txt"), "F6XYZ        56 PAUL\r\n");
-    Ecrit_Disque(Dossier_Utilisateur() + QStringLiteral("/Liste_Phare.txt"), "Liste officielle\r\n");
-    QVERIFY(QFile::remove(Dossier_Utilisateur() + QStringLiteral("/FXXXX.txt")));
+        attendu[nom] = Lit_Disque(Installe(KEZ_DONNEES "/" + nom));
+    const auto contenu = [this, &attendu] {
+        QMap<QString, QByteArray> fichiers;
+        for (const QString& nom : attendu.keys())
+            fichiers[nom] = Lit_Disque(Dossier_Utilisateur() + '/' + nom);
+        return fichiers;
+    };
+    QCOMPARE(contenu(), attendu);
+    attendu["F5ABC_TORV.log"] = "F5ABC        29   JEAN            PB100414/07/06\r\n";
+    attendu["Liste_Prenom.txt"] = "F6XYZ        56 PAUL\r\n";
+    attendu["Liste_Phare.txt"] = "Liste officielle\r\n";
+    for (const char* nom : {"F5ABC_TORV.log", "Liste_Prenom.txt", "Liste_Phare.txt"})
+        Ecrit_Disque(Dossier_Utilisateur() + '/' + nom, attendu[nom]);
+    QVERIFY(QFile::remove(Dossier_Utilisateur() + "/FXXXX.txt"));
     Lecture_Seule(racine.filePath("installe"), false);
-    Ecrit_Disque(Donnees() + QStringLiteral("/Liste_Phare.txt"), "Nouvelle version\r\n");
+    Ecrit_Disque(Installe(KEZ_DONNEES "/Liste_Phare.txt"), "Nouvelle version\r\n");
     Lecture_Seule(racine.filePath("installe"), true);
-    QMap<QString, QByteArray> attendu = Contenu_Suivi(Dossier_Utilisateur());
-    attendu[QStringLiteral("FXXXX.txt")] = Lit_Disque(Donnees() + QStringLiteral("/FXXXX.txt"));
-    QCOMPARE(attendu[QStringLiteral("F5ABC_TORV.log")], QSO.toLatin1() + "\r\n");
-
     Lance_Et_Arrete();
-    QCOMPARE(Contenu_Suivi(Dossier_Utilisateur()), attendu);
+    QCOMPARE(contenu(), attendu);
+    QCOMPARE(Fichiers_Sous(racine.filePath("installe")), Fichiers_Sous(racine.filePath("extrait")));
+}
+
+// Each Qt library linked comes with its package (libQt6PrintSupport.so.6: libqt6printsupport6), no -dev one;
+// the desktop entry and metainfo pass their validators without a remark and name the program and icon.
+void Test_Installation::Paquet() {
+    QCOMPARE(Execute("dpkg-deb", {"-f", paquet, "Package", "Version", "Section", "Recommends"}),
+             "0:Package: kez-torv\nVersion: 1.0.9\nSection: hamradio\nRecommends: qt6-translations-l10n\n");
+    QStringList dependances;
+    for (const QString& d :
+         Execute("dpkg-deb", {"-f", paquet, "Depends"}).mid(2).split(',', Qt::SkipEmptyParts))
+        dependances << d.trimmed().section(' ', 0, 0);
+    QStringList necessaires{"libqt6core6", "libqt6gui6", "libqt6widgets6",
+                            "libc6",       "libstdc++6", "fonts-liberation"};
+    static const QRegularExpression qt(QStringLiteral(R"(NEEDED\s+libQt6(\w+)\.so\.6)"));
+    for (const auto& m : qt.globalMatch(Execute("objdump", {"-p", Extrait(KEZ_BINDIR "/KEZ_TORV")})))
+        necessaires << "libqt6" + m.captured(1).toLower() + "6";
+    for (const QString& necessaire : necessaires)
+        QVERIFY2(dependances.contains(necessaire), qPrintable(necessaire));
+    QVERIFY2(!dependances.join(' ').contains("-dev"), qPrintable(dependances.join(", ")));
+
+    const QString bureau = Extrait("share/applications/" + Identifiant + ".desktop");
+    const QString metainfo = Extrait("share/metainfo/" + Identifiant + ".metainfo.xml");
+    QCOMPARE(Execute("desktop-file-validate", {bureau}), "0:");
+    QCOMPARE(Execute("appstreamcli", {"validate", "--no-net", "--pedantic", metainfo}).trimmed(),
+             QStringLiteral("0:✔ Validation was successful."));
+    const QString entree = QString::fromUtf8(Lit_Disque(bureau));
+    for (const QString& ligne :
+         QStringList{"Name=KEZ_TORV", "Exec=KEZ_TORV", "Icon=" + Identifiant, "Categories=Network;HamRadio;",
+                     "Comment=Carnet de trafic radioamateur pour le diplôme des phares français (TORV)"})
+        QVERIFY2(entree.split('\n').contains(ligne), qPrintable(ligne));
+    QVERIFY(Lit_Disque(metainfo).contains("<launchable type=\"desktop-id\">" + Identifiant.toUtf8() +
+                                          ".desktop<"));
+    QVERIFY(
+        Lit_Disque(Extrait("share/icons/hicolor/scalable/apps/" + Identifiant + ".svg")).contains("<svg"));
 }
 
 KEZ_TEST(Test_Installation)

@@ -1,9 +1,10 @@
+#include "log/Clavier.h"
 #include "log/Enregistrement.h"
 #include "search/Recherche.h"
+#include "search/Recherche_Indicatif.h"
 #include "support/Principal.h"
 
-#include <QObject>
-#include <QTest>
+#include <QListWidget>
 
 class Test_Recherche : public QObject {
     Q_OBJECT
@@ -11,144 +12,138 @@ class Test_Recherche : public QObject {
 private slots:
     void Controles_data();
     void Controles();
-    void Ligne_Resultat_data();
     void Ligne_Resultat();
     void Cherche_data();
     void Cherche();
+    void Fenetre_data();
+    void Fenetre();
 };
-
-using Recherche::Critere;
-
-Q_DECLARE_METATYPE(Recherche::Critere)
 
 namespace {
 
-QString QSO(const QString& indicatif, const QString& departement, const QString& date,
-            const QString& reference = QStringLiteral("PB1004"), const QString& phare = QString(),
-            const QString& qsl = QStringLiteral(" ")) {
+QString QSO(const char* indicatif, const char* departement, const char* date, const char* phare = "",
+            const char* qsl = " ") {
     return Enregistrement::Compose(
-        {indicatif, departement, "JEAN", reference, date, "10:05", "SSB", "14 Mhz", "59", "59", phare, qsl});
+        {indicatif, departement, "JEAN", "PB1004", date, "10:05", "SSB", "14 Mhz", "59", "59", phare, qsl});
 }
 
-QString Blancs(int nombre) {
-    return QString(nombre, QLatin1Char(' '));
-}
+const QStringList Log_Test{QSO("F5ABC", "29", "14/07/06"), QSO("F6XYZ", "56", "15/07/06"),
+                           QSO("TM5F5X", "29", "14/07/06"), QSO("F8AAA", "5", "14/07/06"),
+                           QSO("ON4F5", "2A", "16/07/06")};
+
+// Station F5ABC with the test log, its search window opened; Etat: the QSOs listed and the boxes.
+struct Banc : Clavier::Poste {
+    Banc() : Poste({{"F5ABC_TORV.log", Clavier::Fichier(Log_Test.join("\n").toLatin1().split('\n'))}}) {
+        QTest::mouseClick(main.Rechercher, Qt::LeftButton);
+        r = main.findChild<Recherche_Indicatif*>();
+    }
+    QString Etat() const {
+        QStringList etat;
+        for (int i = 0; i < r->QSO_Effectues->count(); ++i)
+            etat << r->QSO_Effectues->item(i)->text().section(' ', 0, 0, QString::SectionSkipEmpty);
+        return etat.join(' ') + " / " + r->Indica->text() + '|' + r->Data->text() + '|' + r->Depa->text();
+    }
+    std::array<QLineEdit*, 3> Boites() const { return {r->Indica, r->Data, r->Depa}; }
+
+    Recherche_Indicatif* r = nullptr;
+};
 
 } // namespace
 
 void Test_Recherche::Controles_data() {
-    QTest::addColumn<QString>("boite");
-    QTest::addColumn<QString>("texte");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<bool>("vide");
-    QTest::addColumn<bool>("cherche");
-    const auto ligne = [](const char* nom, const char* boite, const char* texte, const char* message,
-                          bool vide, bool cherche) {
-        QTest::newRow(nom) << QString(boite) << QString(texte) << QString(message) << vide << cherche;
-    };
-    const char* format = "Le format de la date doit etre JJ/MM/AA";
-    ligne("indicatif", "Indica", "F5ABC", "", false, true);
-    ligne("indicatif de 12", "Indica", "F5ABCDEFGHIJ", "", false, true);
-    ligne("indicatif de 13, cherche quand meme", "Indica", "F5ABCDEFGHIJK",
-          "12 caracteres maxi pour l'indicatif", false, true);
-    ligne("indicatif vide", "Indica", "", "Entrez un indicatif", true, false);
-    ligne("date", "Data", "14/07/06", "", false, true);
-    ligne("chiffres non verifies", "Data", "ab/cd/ef", "", false, true);
-    ligne("date courte aux barres", "Data", "14/07/", "", false, true);
-    ligne("14/7/06", "Data", "14/7/06", format, false, false);
-    ligne("date vide", "Data", "", format, false, false);
-    ligne("14/07", "Data", "14/07", format, false, false);
-    ligne("tirets", "Data", "14-07-06", format, false, false);
-    ligne("14/07/2006", "Data", "14/07/2006", "8 caracteres maxi pour la Date", false, false);
-    ligne("departement", "Depa", "29", "", false, true);
-    ligne("departement d'un chiffre", "Depa", "5", "", false, true);
-    ligne("departement de 3", "Depa", "971", "2 caracteres maxi pour le Canton", false, false);
-    ligne("departement vide", "Depa", "", "Entrez un Canton", true, false);
+    QTest::addColumn<QStringList>("cas"); // box, text, then message|box emptied|search run
+    const QString format = "Le format de la date doit etre JJ/MM/AA|0|0";
+    // clang-format off
+    const QStringList cas{
+        "Indica", "F5ABCDEFGHIJ", "|0|1", "Indica", "F5ABCDEFGHIJK", "12 caracteres maxi pour l'indicatif|0|1",
+        "Indica", "", "Entrez un indicatif|1|0", "Data", "14/07/06", "|0|1", "Data", "ab/cd/", "|0|1",
+        "Data", "14/7/06", format, "Data", "14/07", format, "Data", "", format, "Data", "14-07-06", format,
+        "Data", "14/07/2006", "8 caracteres maxi pour la Date|0|0", "Depa", "5", "|0|1", "Depa", "29", "|0|1",
+        "Depa", "971", "2 caracteres maxi pour le Canton|0|0", "Depa", "", "Entrez un Canton|1|0"};
+    // clang-format on
+    for (qsizetype i = 0; i < cas.size(); i += 3)
+        QTest::newRow(qPrintable(cas[i] + " '" + cas[i + 1] + "'")) << cas.mid(i, 3);
 }
 
 void Test_Recherche::Controles() {
-    QFETCH(QString, boite);
-    QFETCH(QString, texte);
-    QFETCH(QString, message);
-    QFETCH(bool, vide);
-    QFETCH(bool, cherche);
-    const Recherche::Controle controle = boite == "Indica" ? Recherche::Controle_Indicatif(texte)
-                                         : boite == "Data" ? Recherche::Controle_Date(texte)
-                                                           : Recherche::Controle_Departement(texte);
-    QCOMPARE(controle.message, message);
-    QCOMPARE(controle.vide_la_case, vide);
-    QCOMPARE(controle.cherche, cherche);
-}
-
-void Test_Recherche::Ligne_Resultat_data() {
-    QTest::addColumn<QString>("enregistrement");
-    QTest::addColumn<int>("numero");
-    QTest::addColumn<QString>("resultat");
-    const QString phare = QStringLiteral("Phare du Creac'h");
-    QTest::newRow("QSO 7, QSL recue")
-        << QSO("F5ABC", "29", "14/07/06", "PB1004", phare, "*") << 7
-        << Blancs(4) + "7" + Blancs(2) + "F5ABC" + Blancs(7) + Blancs(2) + "29 " + Blancs(2) + "14/07/06" +
-               Blancs(2) + "PB1004" + Blancs(2) + phare + Blancs(30 - phare.size()) + Blancs(2) + "*";
-    QTest::newRow("QSO 9999, sans QSL")
-        << QSO("TM5ABCDEFGHI", "2A", "01/01/07", "PB12", "") << 9999
-        << " 9999  TM5ABCDEFGHI  2A   01/01/07  PB12    " + Blancs(30) + Blancs(2) + " ";
-    QTest::newRow("departement de 4") << QSO("F5ABC", "9710", "14/07/06") << 1
-                                      << "    1  F5ABC         971  14/07/06  PB1004  " + Blancs(32) + " ";
-    QTest::newRow("QSO 10000") << QSO("F5ABC", "29", "14/07/06", "PB1004", "", "*") << 10000
-                               << " 10000  F5ABC         29   14/07/06  PB1004  " + Blancs(32) + "*";
+    QFETCH(QStringList, cas);
+    const Recherche::Controle c = cas[0] == "Indica" ? Recherche::Controle_Indicatif(cas[1])
+                                  : cas[0] == "Data" ? Recherche::Controle_Date(cas[1])
+                                                     : Recherche::Controle_Departement(cas[1]);
+    QCOMPARE(QStringLiteral("%1|%2|%3").arg(c.message).arg(int(c.vide_la_case)).arg(int(c.cherche)), cas[2]);
 }
 
 void Test_Recherche::Ligne_Resultat() {
-    QFETCH(QString, enregistrement);
-    QFETCH(int, numero);
-    QFETCH(QString, resultat);
-    QCOMPARE(Recherche::Ligne_Resultat(Enregistrement::Ligne_Liste(enregistrement, numero)), resultat);
+    QCOMPARE(Recherche::Ligne_Resultat(
+                 Enregistrement::Ligne_Liste(QSO("F5ABC", "29", "14/07/06", "Phare du Creac'h", "*"), 7)),
+             "    7  F5ABC         29   14/07/06  PB1004  Phare du Creac'h                *");
+    QCOMPARE(
+        Recherche::Ligne_Resultat(Enregistrement::Ligne_Liste(QSO("TM5ABCDEFGHI", "2A", "01/01/07"), 9999)),
+        " 9999  TM5ABCDEFGHI  2A   01/01/07  PB1004                                   ");
+    QCOMPARE(Recherche::Ligne_Resultat(
+                 Enregistrement::Ligne_Liste(QSO("F5ABC", "9710", "14/07/06", "", "*"), 10000)),
+             " 10000  F5ABC         971  14/07/06  PB1004                                  *");
 }
 
 void Test_Recherche::Cherche_data() {
-    QTest::addColumn<QStringList>("lignes");
-    QTest::addColumn<Critere>("critere");
-    QTest::addColumn<QString>("texte");
-    QTest::addColumn<QList<int>>("numeros");
-    QTest::addColumn<bool>("absent");
-    QStringList log;
-    for (const QString& qso :
-         {QSO("F5ABC", "29", "14/07/06"), QSO("F6XYZ", "56", "15/07/06"), QSO("TM5F5X", "29", "14/07/06"),
-          QSO("F8AAA", "5", "14/07/06"), QSO("ON4F5", "2A", "16/07/06")})
-        log << Enregistrement::Ligne_Liste(qso, log.size() + 1);
-    const auto ligne = [&log](const char* nom, Critere critere, const char* texte, const QList<int>& numeros,
-                              bool absent = false) {
-        QTest::newRow(nom) << log << critere << QString(texte) << numeros << absent;
-    };
-    ligne("f5 n'importe ou", Critere::Station, "f5", {1, 3, 5});
-    ligne("indicatif entier", Critere::Station, "F6XYZ", {2});
-    ligne("indicatif de 13", Critere::Station, "F5ABCDEFGHIJK", {});
-    ligne("date", Critere::Date, "14/07/06", {1, 3, 4});
-    ligne("date absente du log", Critere::Date, "14/07/07", {});
-    ligne("departement 29", Critere::Dpt, "29", {1, 3});
-    ligne("departement 5: rien", Critere::Dpt, "5", {});
-    ligne("departement 2a", Critere::Dpt, "2a", {5});
-    ligne("critere vide", Critere::Station, "", {}, true);
-    ligne("date vide", Critere::Date, "", {}, true);
-    ligne("saut de ligne seul", Critere::Dpt, "\r\n", {}, true);
-    // The first line is compared with the break still there.
-    ligne("saut de ligne devant", Critere::Station, "\r\nF5", {3, 5});
-    QTest::newRow("log vide, critere vide")
-        << QStringList{} << Critere::Station << "" << QList<int>{} << false;
+    // Option, text, the QSOs found or "absent"; a leading line break goes after the first line's test.
+    QTest::addColumn<QStringList>("cas");
+    // clang-format off
+    const QStringList cas{"1", "f5", "135", "1", "F6XYZ", "2", "1", "F5ABCDEFGHIJK", "", "2", "14/07/06", "134",
+        "2", "14/07/07", "", "3", "29", "13", "3", "5", "", "3", "2a", "5", "1", "", "absent", "2", "", "absent",
+        "3", "\r\n", "absent", "1", "\r\nF5", "35"};
+    // clang-format on
+    for (qsizetype i = 0; i < cas.size(); i += 3)
+        QTest::newRow(qPrintable(cas[i] + ' ' + cas[i + 1])) << cas.mid(i, 3);
 }
 
 void Test_Recherche::Cherche() {
-    QFETCH(QStringList, lignes);
-    QFETCH(Critere, critere);
-    QFETCH(QString, texte);
-    QFETCH(QList<int>, numeros);
-    QFETCH(bool, absent);
-    const Recherche::Resultat resultat = Recherche::Cherche(lignes, critere, texte);
-    QStringList attendues;
-    for (int numero : numeros)
-        attendues << Recherche::Ligne_Resultat(lignes[numero - 1]);
+    QFETCH(QStringList, cas);
+    const auto critere = Recherche::Critere(cas[0].toInt());
+    QStringList lignes, attendues;
+    for (const QString& qso : Log_Test)
+        lignes << Enregistrement::Ligne_Liste(qso, lignes.size() + 1);
+    for (const QChar numero : cas[2] == "absent" ? QString() : cas[2])
+        attendues << Recherche::Ligne_Resultat(lignes[numero.digitValue() - 1]);
+    const Recherche::Resultat resultat = Recherche::Cherche(lignes, critere, cas[1]);
     QCOMPARE(resultat.lignes, attendues);
-    QCOMPARE(resultat.critere_absent, absent);
+    QCOMPARE(resultat.critere_absent, cas[2] == "absent");
+    QCOMPARE(Recherche::Cherche({}, critere, cas[1]).critere_absent, false);
+}
+
+void Test_Recherche::Fenetre_data() {
+    // Indica|Data|Depa, what is clicked, the text typed and Enter in the box named or else the focused
+    // one; then the messages, the QSOs listed, the boxes. Enter runs the search of the option chosen.
+    QTest::addColumn<QStringList>("cas");
+    // clang-format off
+    QTest::newRow("f5 en minuscules") << QStringList{"||", "Indica", "", "f5", "", "1 3 5 / ||"};
+    QTest::newRow("indicatif de 13") << QStringList{"||", "Option1_1", "", "F5ABCDEFGHIJK",
+        "12 caracteres maxi pour l'indicatif\nPas de QSO trouvé", " / ||"};
+    QTest::newRow("date refusee") << QStringList{"||", "Option1_2", "", "ab/cd",
+        "Le format de la date doit etre JJ/MM/AA", " / |ab/cd|"};
+    QTest::newRow("departement de 3") << QStringList{"||", "Option1_3", "", "29x",
+        "2 caracteres maxi pour le Canton", " / ||29X"};
+    QTest::newRow("Dpt choisi") << QStringList{"||29", "Option1_3", "Indica", "F6", "", "1 3 / ||"};
+    QTest::newRow("Station vide") << QStringList{"||29", "Indica", "Data", "14/07/06", "Entrez un indicatif",
+        " / |14/07/06|29"};
+    QTest::newRow("Date vide") << QStringList{"F5||", "Data", "Depa", "29", "Entrez une date", " / F5||29"};
+    QTest::newRow("Dpt vide") << QStringList{"|14/07/06|", "Depa", "Indica", "F5", "Entrez un departement",
+        " / F5|14/07/06|"};
+    // clang-format on
+}
+
+void Test_Recherche::Fenetre() {
+    QFETCH(QStringList, cas);
+    Banc banc;
+    for (int i = 0; i < 3; ++i)
+        banc.Boites()[i]->setText(cas[0].section('|', i, i));
+    QTest::mouseClick(banc.r->findChild<QWidget*>(cas[1]), Qt::LeftButton);
+    QTRY_VERIFY(banc.r->isAncestorOf(QApplication::focusWidget()));
+    QWidget* boite = cas[2].isEmpty() ? QApplication::focusWidget() : banc.r->findChild<QLineEdit*>(cas[2]);
+    QTest::keyClicks(boite, cas[3]);
+    QTest::keyClick(boite, Qt::Key_Return);
+    QCOMPARE(banc.t.messages.textes.join('\n'), cas[4]);
+    QCOMPARE(banc.Etat(), cas[5]);
 }
 
 KEZ_TEST(Test_Recherche)
