@@ -275,10 +275,10 @@ void Test_Rapports::Liste_Et_Score() {
     f.t.imprimante.chemin_force = f.t.Chemin("dossier absent/liste.pdf");
     QTest::mouseClick(liste->Imprimer, Qt::LeftButton);
     QCOMPARE(f.t.imprimante.dialogues, 3);
-    f.t.Ecrit_Fichier("F5ABC_TORV.log", Fichier_Texte::Joint_Lignes({A, B, C, A}));
+    f.t.Ecrit_Fichier("F5ABC_TORV.log", Fichier_Texte::Joint_Lignes(Log));
     f.main.Mnu_Score->trigger();
     Score_Phares* score = f.main.findChild<Score_Phares*>("Score_Phares");
-    QCOMPARE(score->windowTitle() + ' ' + score->QSO_NB->text() + ' ' + score->QSL_NB->text(), "Scores 4 2");
+    QCOMPARE(score->windowTitle() + ' ' + score->QSO_NB->text() + ' ' + score->QSL_NB->text(), "Scores 3 1");
     QCOMPARE(f.t.messages.textes,
              (QStringList{Annonce + Nom_Liste, "Impossible d'imprimer sur " + f.t.imprimante.chemin_force +
                                                    " : l'impression n'a pas pu commencer."}));
