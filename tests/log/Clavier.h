@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,7 +31,7 @@ inline QByteArray Fichier(const QList<QByteArray>& lignes) {
     return octets;
 }
 
-// A main window of station F5ABC, loaded and shown, its clock labels read once.
+// A main window loaded and shown, its clock labels read once.
 inline void Demarre(Main& main) {
     main.Form_Load();
     main.Timer1_Timer();
@@ -82,7 +83,7 @@ inline void Entree(Main& main) {
     QTest::keyClick(Champ(main), Qt::Key_Return);
 }
 
-// Replaces the text of the focused field by typing over it, then presses Enter.
+// Replaces the text of the focused field by typing over it.
 inline void Remplace(Main& main, const QString& texte) {
     if (QLineEdit* edition = Texte(Champ(main))) {
         edition->selectAll();
@@ -117,6 +118,18 @@ inline void Avance_Jusqu_A(Main& main, const QString& jusqu_a) {
         Saisit(main, Textes_Usuels[i]);
 }
 
+// Enter in every field of the chain from `depuis`, typing over the fields named in `changes`: the
+// record button then has the focus.
+inline void Parcourt_La_Chaine(Main& main, const QMap<QString, QString>& changes = {},
+                               const QString& depuis = QStringLiteral("Ind_A")) {
+    for (const QString& nom : Chaine.mid(Chaine.indexOf(depuis))) {
+        if (changes.contains(nom))
+            Remplace(main, changes[nom]);
+        Entree(main);
+    }
+    QCOMPARE(Champ(main), main.Valide_A);
+}
+
 // Everything the operator sees of the entry.
 inline QStringList Etat_Saisie(Main& main) {
     QStringList etat;
@@ -136,23 +149,29 @@ inline QStringList Etat_Saisie(Main& main) {
     return etat;
 }
 
-// The entry cleared for a new QSO, the bands list showing `bande`, as Etat_Saisie shows it.
+// The entry as Etat_Saisie shows it with the callsign alone open: the texts of the chain's fields, then
+// the caption with the modification and insertion flags.
+inline QStringList Etat_Ouvert(const QStringList& textes, const QString& mode) {
+    QStringList etat;
+    for (int i = 0; i < Chaine.size(); ++i)
+        etat << QStringLiteral("%1 '%2' %3 %4")
+                    .arg(Chaine[i], textes[i])
+                    .arg(i == 0)
+                    .arg((i == 0 ? Couleurs::Vert_Saisie : Couleurs::Jaune).name());
+    return etat << "Valide_A 0"
+                << "Mode_Aff " + mode;
+}
+
+// The entry cleared for a new QSO, the bands list showing `bande`.
 inline QStringList Etat_Vierge(const QString& bande) {
-    const QString jaune = " 0 " + Couleurs::Jaune.name();
-    return {"Ind_A '' 1 " + Couleurs::Vert_Saisie.name(),
-            "Prenom_A ''" + jaune,
-            "Ref_A 'PB'" + jaune,
-            "Dpt_A ''" + jaune,
-            "Date_A ''" + jaune,
-            "Heure_A ''" + jaune,
-            "Mode_A 'SSB'" + jaune,
-            "Bande_A '" + bande + "'" + jaune,
-            "RST_A '59'" + jaune,
-            "RSTE_A '59'" + jaune,
-            "Rem_A ''" + jaune,
-            "QSL_A '0'" + jaune,
-            "Valide_A 0",
-            "Mode_Aff Saisie QSO 0 0"};
+    return Etat_Ouvert({"", "", "PB", "", "", "", "SSB", bande, "59", "59", "", "0"}, "Saisie QSO 0 0");
+}
+
+// The chosen line of the log moved or changed before it could be rewritten.
+inline QString QSO_Deplace(const Plateforme_Test& t) {
+    return QStringLiteral("Le QSO choisi n'est plus à sa place dans le log %1.\r\n"
+                          "Rien n'a été écrit : cliquez à nouveau sur la ligne dans la liste.")
+        .arg(QDir::toNativeSeparators(t.Chemin("F5ABC_TORV.log")));
 }
 
 } // namespace Clavier
