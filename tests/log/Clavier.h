@@ -42,8 +42,7 @@ inline void Prepare(Plateforme_Test& t, const QString& indicatif = QStringLitera
     t.Ecrit_Fichier("Liste_Phare.txt", Liste_Phare);
 }
 
-// Station F5ABC with the reference file of the tests and the files given, its main window loaded and
-// shown: `auto& [t, main] = poste;`.
+// Station F5ABC with the reference file and the files given, its window shown: `auto& [t, main] = poste;`.
 struct Poste {
     explicit Poste(const QMap<QString, QByteArray>& fichiers = {}) : main(Prepare(t, fichiers)) {
         Demarre(main);
@@ -105,11 +104,10 @@ inline void Saisit(Main& main, const QString& texte) {
     Entree(main);
 }
 
-// The field names of the chain in order, with manual dating.
+// The field names of the chain in order, with manual dating, and what the operator adds to each for the
+// usual QSO.
 inline const QStringList Chaine{"Ind_A",  "Prenom_A", "Ref_A", "Dpt_A",  "Date_A", "Heure_A",
                                 "Mode_A", "Bande_A",  "RST_A", "RSTE_A", "Rem_A",  "QSL_A"};
-
-// What the operator types in each field of the chain for the usual QSO (added to the field's text).
 inline const QStringList Textes_Usuels{"f5xyz", "", "1004", "", "14/07/06", "10:05", "", "", "", "", "", ""};
 
 // Walks the chain with manual dating, typing the usual texts, until the field `jusqu_a` has the focus.
@@ -118,13 +116,12 @@ inline void Avance_Jusqu_A(Main& main, const QString& jusqu_a) {
         Saisit(main, Textes_Usuels[i]);
 }
 
-// Enter in every field of the chain from `depuis`, typing over the fields named in `changes`: the
-// record button then has the focus.
-inline void Parcourt_La_Chaine(Main& main, const QMap<QString, QString>& changes = {},
-                               const QString& depuis = QStringLiteral("Ind_A")) {
-    for (const QString& nom : Chaine.mid(Chaine.indexOf(depuis))) {
-        if (changes.contains(nom))
-            Remplace(main, changes[nom]);
+// Enter in each field the chain leads to, typing over those named in `changes`, until the record button
+// has the focus.
+inline void Parcourt_La_Chaine(Main& main, const QMap<QString, QString>& changes) {
+    for (int i = 0; i < Chaine.size() && Champ(main) != main.Valide_A; ++i) {
+        if (changes.contains(Champ(main)->objectName()))
+            Remplace(main, changes[Champ(main)->objectName()]);
         Entree(main);
     }
     QCOMPARE(Champ(main), main.Valide_A);
@@ -141,17 +138,16 @@ inline QStringList Etat_Saisie(Main& main) {
                     .arg(champ->isEnabled())
                     .arg(Couleurs::Couleur(champ).name());
     }
-    etat << QStringLiteral("Valide_A %1").arg(main.Valide_A->isEnabled())
-         << QStringLiteral("Mode_Aff %1 %2 %3")
-                .arg(main.Mode_Aff->text())
-                .arg(main.session.Mode_Modification())
-                .arg(main.session.Mode_Insertion());
-    return etat;
+    return etat << QStringLiteral("Valide_A %1").arg(main.Valide_A->isEnabled())
+                << QStringLiteral("Mode_Aff %1 %2 %3")
+                       .arg(main.Mode_Aff->text())
+                       .arg(main.session.Mode_Modification())
+                       .arg(main.session.Mode_Insertion());
 }
 
-// The entry as Etat_Saisie shows it with the callsign alone open: the texts of the chain's fields, then
-// the caption with the modification and insertion flags.
-inline QStringList Etat_Ouvert(const QStringList& textes, const QString& mode) {
+// The entry cleared for a new QSO, the bands list showing `bande`, as Etat_Saisie shows it.
+inline QStringList Etat_Vierge(const QString& bande) {
+    const QStringList textes{"", "", "PB", "", "", "", "SSB", bande, "59", "59", "", "0"};
     QStringList etat;
     for (int i = 0; i < Chaine.size(); ++i)
         etat << QStringLiteral("%1 '%2' %3 %4")
@@ -159,12 +155,7 @@ inline QStringList Etat_Ouvert(const QStringList& textes, const QString& mode) {
                     .arg(i == 0)
                     .arg((i == 0 ? Couleurs::Vert_Saisie : Couleurs::Jaune).name());
     return etat << "Valide_A 0"
-                << "Mode_Aff " + mode;
-}
-
-// The entry cleared for a new QSO, the bands list showing `bande`.
-inline QStringList Etat_Vierge(const QString& bande) {
-    return Etat_Ouvert({"", "", "PB", "", "", "", "SSB", bande, "59", "59", "", "0"}, "Saisie QSO 0 0");
+                << "Mode_Aff Saisie QSO 0 0";
 }
 
 // The chosen line of the log moved or changed before it could be rewritten.

@@ -1,14 +1,15 @@
 #include "Clavier.h"
 #include "app/Session.h"
+#include "log/Controle_Saisie.h"
 #include "log/Enregistrement.h"
 #include "log/Journal_Station.h"
 #include "log/Modele_Log.h"
 #include "support/Principal.h"
 
-#include <QFile>
 #include <QSignalSpy>
 
-// The log store of station F5ABC over its file, without a window.
+// The log's data without a window: the store over the file, the record and its list line, the checks
+// of the entry fields.
 class Test_Journal : public QObject {
     Q_OBJECT
 
@@ -17,20 +18,32 @@ private slots:
     void Changements();
     void Log_Illisible();
     void Reference();
+    void Ligne_Liste_data();
+    void Ligne_Liste();
+    void Refus_Saisie_data();
+    void Refus_Saisie();
 };
 
 using Lignes = QList<QByteArray>;
 using Clavier::Fichier;
 
-Q_DECLARE_METATYPE(Journal::QSO_Choisi)
+struct Changement {
+    QString geste;          // ajoute, remplace, supprime or insere
+    Lignes avant, ailleurs; // the log read, then as another program leaves it, if it does
+    QByteArray nouveau;
+    Journal::QSO_Choisi choisi;
+    Lignes apres; // {"<refuse>"}: nothing may be written
+};
+Q_DECLARE_METATYPE(Changement)
+Q_DECLARE_METATYPE(Champ_Saisie)
 
 namespace {
 
 // A record with its date and time; the callsign tells the records apart.
 QByteArray Q(const char* indicatif, const char* date, const char* heure = "10:00",
-             const char* reference = "PB1004") {
+             const char* ref = "PB1004") {
     return Enregistrement::Compose(
-               {indicatif, "29", "", reference, date, heure, "SSB", "14 Mhz", "59", "59", "", " "})
+               {indicatif, "29", "", ref, date, heure, "SSB", "14 Mhz", "59", "59", "", " "})
         .toLatin1();
 }
 
@@ -54,77 +67,60 @@ struct Banc {
 } // namespace
 
 void Test_Journal::Changements_data() {
-    QTest::addColumn<QString>("changement");
-    QTest::addColumn<Lignes>("avant");
-    QTest::addColumn<Lignes>("ailleurs"); // the log as another program leaves it once read, if it does
-    QTest::addColumn<QByteArray>("nouveau");
-    QTest::addColumn<Journal::QSO_Choisi>("choisi");
-    QTest::addColumn<Lignes>("apres");
-    const auto ligne = [](const char* nom, const char* changement, const Lignes& avant,
-                          const Lignes& ailleurs, const QByteArray& nouveau,
-                          const Journal::QSO_Choisi& choisi, const Lignes& apres) {
-        QTest::newRow(nom) << QString(changement) << avant << ailleurs << nouveau << choisi << apres;
-    };
-    ligne("ajout", "ajoute", {B, A}, {}, N, {}, {B, A, N});
-    ligne("ajout, log de meme taille change par ailleurs", "ajoute", {A, B}, {B, A}, N, {}, {B, A, N});
-    ligne("remplace en place", "remplace", {A, B}, {}, N, {0, A}, {N, B});
-    ligne("remplace le doublon choisi seul", "remplace", {A, B, A}, {}, N, {2, A}, {A, B, N});
-    ligne("remplace une ligne deplacee par ailleurs", "remplace", {A, B}, {B, A}, N, {0, A}, Refuse);
-    ligne("remplace une ligne raccourcie par ailleurs", "remplace", {A, B}, {A.left(60), B}, N, {0, A},
-          Refuse);
-    ligne("remplace au-dela du log", "remplace", {A, B}, {}, N, {2, A}, Refuse);
-    ligne("remplace sans ligne choisie", "remplace", {A, B}, {}, N, {}, Refuse);
-    ligne("supprime le doublon choisi seul", "supprime", {A, B, A}, {}, {}, {0, A}, {B, A});
-    ligne("supprime une ligne changee", "supprime", {A, B}, {}, {}, {1, A}, Refuse);
-    ligne("supprime le dernier QSO", "supprime", {A}, {}, {}, {0, A}, {});
-    ligne("insere avant le meme moment", "insere", {A, B}, {}, N, {}, {N, A, B});
-    const QByteArray tard = Q("T", "01/01/06", "10:01");
-    ligne("insere avant la minute suivante", "insere", {B, tard}, {}, N, {}, {N, B, tard});
-    ligne("insere a la fin", "insere", {A, B}, {}, Q("N", "03/01/06", "00:00"), {},
-          {A, B, Q("N", "03/01/06", "00:00")});
+    QTest::addColumn<Changement>("cas");
+    const auto ligne = [](const char* nom, const Changement& cas) { QTest::newRow(nom) << cas; };
+    ligne("ajout", {"ajoute", {B, A}, {}, N, {}, {B, A, N}});
+    ligne("ajout, log de meme taille change par ailleurs", {"ajoute", {A, B}, {B, A}, N, {}, {B, A, N}});
+    ligne("remplace le doublon choisi seul", {"remplace", {A, B, A}, {}, N, {2, A}, {A, B, N}});
+    ligne("remplace une ligne deplacee par ailleurs", {"remplace", {A, B}, {B, A}, N, {0, A}, Refuse});
+    ligne("remplace une ligne raccourcie par ailleurs",
+          {"remplace", {A, B}, {A.left(60)}, N, {0, A}, Refuse});
+    ligne("remplace au-dela du log", {"remplace", {A, B}, {}, N, {2, A}, Refuse});
+    ligne("remplace sans ligne choisie", {"remplace", {A, B}, {}, N, {}, Refuse});
+    ligne("supprime le doublon choisi seul", {"supprime", {A, B, A}, {}, {}, {0, A}, {B, A}});
+    ligne("supprime une ligne changee", {"supprime", {A, B}, {}, {}, {1, A}, Refuse});
+    ligne("supprime le dernier QSO", {"supprime", {A}, {}, {}, {0, A}, {}});
+    ligne("insere avant le meme moment", {"insere", {A, B}, {}, N, {}, {N, A, B}});
+    const QByteArray tard = Q("T", "01/01/06", "10:01"), fin = Q("N", "03/01/06", "00:00");
+    ligne("insere avant la minute suivante", {"insere", {B, tard}, {}, N, {}, {N, B, tard}});
+    ligne("insere a la fin", {"insere", {A, B}, {}, fin, {}, {A, B, fin}});
     const QByteArray an49 = Q("X", "01/01/49"), an50 = Q("Y", "01/01/50"), n48 = Q("N", "31/12/48", "23:59");
-    ligne("49 est 2049", "insere", {an50, A, an49}, {}, n48, {}, {an50, A, n48, an49});
-    ligne("50 est 1950", "insere", {an50, A}, {}, Q("N", "31/12/49"), {}, {an50, A, Q("N", "31/12/49")});
-    const QByteArray x99 = Q("X", "31/12/99", "23:59"), y00 = Q("Y", "01/01/00", "00:00");
-    ligne("99 avant 00", "insere", {x99, y00}, {}, Q("N", "01/01/00", "00:00"), {},
-          {x99, Q("N", "01/01/00", "00:00"), y00});
+    ligne("49 est 2049", {"insere", {an50, A, an49}, {}, n48, {}, {an50, A, n48, an49}});
+    const QByteArray n49 = Q("N", "31/12/49"), x99 = Q("X", "31/12/99"), y00 = Q("Y", "01/01/00", "11:00");
+    ligne("50 est 1950", {"insere", {an50, A}, {}, n49, {}, {an50, A, n49}});
+    ligne("99 avant 00", {"insere", {x99, y00}, {}, Q("N", "01/01/00"), {}, {x99, Q("N", "01/01/00"), y00}});
     const QByteArray fevrier = Q("Y", "01/02/06"), n31 = Q("N", "31/01/06");
-    ligne("mois avant jour", "insere", {B, fevrier}, {}, n31, {}, {B, n31, fevrier});
+    ligne("mois avant jour", {"insere", {B, fevrier}, {}, n31, {}, {B, n31, fevrier}});
     const QByteArray abimee("\x81\x00\x9d court\xff", 10), juin = Q("N", "01/06/06");
-    ligne("ligne illisible passee, gardee", "insere", {A, abimee, B}, {}, juin, {}, {A, abimee, B, juin});
+    ligne("ligne illisible passee, gardee", {"insere", {A, abimee, B}, {}, juin, {}, {A, abimee, B, juin}});
 }
 
-// A change rewrites the file whole and is signalled; a chosen line that is no longer at its place with
-// its bytes is refused with a message, nothing is written and the log is read again.
+// A change rewrites the file whole and is signalled; a chosen line no longer at its place with its
+// bytes is refused with a message, nothing is written and the log is read again.
 void Test_Journal::Changements() {
-    QFETCH(QString, changement);
-    QFETCH(Lignes, avant);
-    QFETCH(Lignes, ailleurs);
-    QFETCH(QByteArray, nouveau);
-    QFETCH(Journal::QSO_Choisi, choisi);
-    QFETCH(Lignes, apres);
-    Banc b(avant);
-    if (!ailleurs.isEmpty()) {
-        b.t.Ecrit_Fichier("F5ABC_TORV.log", Fichier(ailleurs));
+    QFETCH(Changement, cas);
+    Banc b(cas.avant);
+    if (!cas.ailleurs.isEmpty()) {
+        b.t.Ecrit_Fichier("F5ABC_TORV.log", Fichier(cas.ailleurs));
         // Another program's write is seen by the file's time even when its size stays.
         QFile fichier(b.t.Chemin("F5ABC_TORV.log"));
         QVERIFY(fichier.open(QIODevice::ReadWrite));
         QVERIFY(fichier.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFile::FileModificationTime));
     }
     QSignalSpy lu(&b.journal, &Journal_Station::Log_Lu), change(&b.journal, &Journal_Station::Log_Change);
-    const QString texte = QString::fromLatin1(nouveau);
-    const bool fait = changement == "ajoute"     ? b.journal.Ajout_Fin_Log(texte)
-                      : changement == "remplace" ? b.journal.Remplace_QSO_Log(texte, choisi)
-                      : changement == "supprime" ? b.journal.Supprime_QSO_Log(choisi)
-                                                 : b.journal.Insere_QSO_Log(texte);
-    const bool refuse = apres == Refuse;
-    const Lignes log = refuse ? (ailleurs.isEmpty() ? avant : ailleurs) : apres;
+    const QString texte = QString::fromLatin1(cas.nouveau);
+    const bool fait = cas.geste == "ajoute"     ? b.journal.Ajout_Fin_Log(texte)
+                      : cas.geste == "remplace" ? b.journal.Remplace_QSO_Log(texte, cas.choisi)
+                      : cas.geste == "supprime" ? b.journal.Supprime_QSO_Log(cas.choisi)
+                                                : b.journal.Insere_QSO_Log(texte);
+    const bool refuse = cas.apres == Refuse;
+    const Lignes log = !refuse ? cas.apres : cas.ailleurs.isEmpty() ? cas.avant : cas.ailleurs;
     QCOMPARE(fait, !refuse);
     QCOMPARE(b.t.Lit_Fichier("F5ABC_TORV.log"), Fichier(log));
     QCOMPARE(b.journal.Log().Vues(), log);
     QCOMPARE(b.modele.rowCount(), log.size());
     QCOMPARE(b.t.messages.textes, refuse ? QStringList{Clavier::QSO_Deplace(b.t)} : QStringList());
-    QCOMPARE(QList<int>({int(lu.size()), int(change.size())}), QList<int>({refuse, !refuse}));
+    QCOMPARE(QList<qsizetype>({lu.size(), change.size()}), QList<qsizetype>({refuse, !refuse}));
 }
 
 // The log held is used while its file keeps its state; a log that could not be read is never taken
@@ -133,34 +129,103 @@ void Test_Journal::Log_Illisible() {
     Banc b({A, B});
     b.t.fichiers.lecture_refusee = QStringLiteral("disque absent");
     QVERIFY(b.journal.Ajout_Fin_Log(QString::fromLatin1(N)));
-    QCOMPARE(b.t.messages.textes, QStringList());
-
     QSignalSpy lu(&b.journal, &Journal_Station::Log_Lu);
     b.journal.Lecture_Log();
     QCOMPARE(lu.size(), 1);
     QCOMPARE(b.modele.rowCount(), 0);
     QVERIFY(!b.journal.Ajout_Fin_Log(QString::fromLatin1(N)));
     QVERIFY(!b.journal.Cherche_Reference_Log("PB1004"));
-    const QString refus = QStringLiteral("Impossible de lire le fichier %1 : disque absent")
-                              .arg(QDir::toNativeSeparators(b.t.Chemin("F5ABC_TORV.log")));
-    QCOMPARE(b.t.messages.textes, QStringList(3, refus));
+    QCOMPARE(b.t.messages.textes,
+             QStringList(3, QStringLiteral("Impossible de lire le fichier %1 : disque absent")
+                                .arg(QDir::toNativeSeparators(b.t.Chemin("F5ABC_TORV.log")))));
     QCOMPARE(b.t.Lit_Fichier("F5ABC_TORV.log"), Fichier({A, B, N}));
-
     b.t.fichiers.lecture_refusee.clear();
     QVERIFY(b.journal.Insere_QSO_Log(QString::fromLatin1(B)));
     QCOMPARE(b.t.Lit_Fichier("F5ABC_TORV.log"), Fichier({A, B, B, N}));
     QCOMPARE(b.modele.rowCount(), 4);
 }
 
-// The date of the first QSO of a reference, in file order; a longer reference is not matched by its
-// beginning.
+// The date of the first QSO of a reference in file order; a longer one is not matched by its beginning.
 void Test_Journal::Reference() {
-    Banc b({Q("A", "03/03/06", "10:00", "PB1004"), Q("B", "04/04/06", "10:00", "PB12"),
-            Q("C", "01/01/06", "10:00", "PB1004")});
+    Banc b({Q("A", "03/03/06"), Q("B", "04/04/06", "10:00", "PB12"), Q("C", "01/01/06")});
     QStringList dates;
     for (const char* reference : {"PB1004", "PB12", "PB1", "PB9999"})
         dates << b.journal.Cherche_Reference_Log(reference).value_or("<absent>");
     QCOMPARE(dates, QStringList({"03/03/06", "04/04/06", "<absent>", "<absent>"}));
+}
+
+// The record composed from the entry's values, its numbered line in the list, and the record read back.
+void Test_Journal::Ligne_Liste_data() {
+    QTest::addColumn<QString>("valeurs"); // separated by '|'
+    QTest::addColumn<int>("numero");
+    QTest::addColumn<QString>("ligne");
+    const auto ligne = [](const QString& valeurs, int numero, const QString& ligne) {
+        QTest::newRow(qPrintable(QString::number(numero))) << valeurs << numero << ligne;
+    };
+    const char* qso = "F5ABC|29|JEAN|PB1004|14/07/06|10:05|SSB|14 Mhz|59|59|P. Phare du Creac'h|*";
+    const QString reste = "  F5ABC         29   JEAN            PB1004  14/07/06  10:05  SSB  14 Mhz   "
+                          "59   59  P. Phare du Creac'h             *";
+    ligne(qso, 1, "    1" + reste);
+    // A callsign starting with a digit is not taken for part of the number.
+    ligne("9A1ABCDEFGHI|2A||PB12|31/12/99|23:59|CW|432 Mhz|5NN|599|| ", 10000,
+          " 10000  9A1ABCDEFGHI  2A   " + QString(15, ' ') +
+              " PB12    31/12/99  23:59  CW   432 Mhz  5NN  599 " + QString(31, ' ') + "  ");
+    ligne("ABCDEFGHIJKLMN|12345|ÉLODIE-ÉLISABETH|PB123456|01/01/00|00:00|SSTV|1296 Mhz|5999|5999|" +
+              QString(31, 'N') + "|**",
+          123456,
+          " 123456  ABCDEFGHIJKL  1234 ÉLODIE-ÉLISABET PB1234  01/01/00  00:00  SST  1296 Mh  599  599 " +
+              QString(30, 'N') + "  *");
+}
+
+void Test_Journal::Ligne_Liste() {
+    QFETCH(QString, valeurs);
+    QFETCH(int, numero);
+    QFETCH(QString, ligne);
+    Enregistrement::Valeurs champs;
+    for (int i = 0; i < Enregistrement::Nombre_Champs; ++i)
+        champs[i] = valeurs.section(QLatin1Char('|'), i, i);
+    const QString enregistrement = Enregistrement::Compose(champs);
+    QCOMPARE(enregistrement.size(), Enregistrement::Longueur);
+    QCOMPARE(Enregistrement::Ligne_Liste(enregistrement, numero), ligne);
+    QCOMPARE(Enregistrement::De_Ligne_Liste(ligne), enregistrement);
+}
+
+// The limits of each rule and the order of its checks (one refusal of each is met through the keyboard).
+void Test_Journal::Refus_Saisie_data() {
+    QTest::addColumn<Champ_Saisie>("champ");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("refus");
+    using C = Champ_Saisie;
+    const auto ligne = [](C champ, const QString& texte, const char* refus = "") {
+        QTest::addRow("%d '%s'", int(champ), qPrintable(texte)) << champ << texte << QString::fromUtf8(refus);
+    };
+    ligne(C::Indicatif, "F5ŁAB", "Caractere non autorise : Ł");
+    ligne(C::Prenom, "HÉLÈNE-MARIE-JO");
+    ligne(C::Prenom, "JO😀", "Caractere non autorise : 😀");
+    ligne(C::Mode, "RTT");
+    ligne(C::Mode, "PACTOR", "3 caracteres maxi pour le Mode");
+    ligne(C::Bande, "432 Mhz");
+    ligne(C::Report, "0");
+    ligne(C::Report, "599");
+    ligne(C::Report, "6999", "3 caracteres maxi pour le Report");
+    ligne(C::Nom_Phare, "P. Œ € AAAAAAAAAAAAAAAAAAAAAAA");
+    // The day is not compared with the month.
+    for (const char* juste : {"31/02/06", "00/00/00", "31/12/99"})
+        ligne(C::Date, juste);
+    for (const char* faux : {"32/01/06", "01/13/06", "1/7/06", "14-07-06", "14/07/2006", "14/07/06 ",
+                             "14/07/0", "1A/07/06", " 4/07/06", "١٤/07/06"})
+        ligne(C::Date, faux, "Le format de la date doit etre JJ/MM/AA");
+    for (const char* juste : {"00:00", "23:59", "09:05"})
+        ligne(C::Heure, juste);
+    for (const char* faux : {"24:00", "12:60", "9:05", "12h05", "12:05:00", "12.05"})
+        ligne(C::Heure, faux, "Le format de l'heure doit etre HH:MM");
+}
+
+void Test_Journal::Refus_Saisie() {
+    QFETCH(Champ_Saisie, champ);
+    QFETCH(QString, texte);
+    QFETCH(QString, refus);
+    QCOMPARE(Sous_Programmes::Refus_Saisie(champ, texte), refus);
 }
 
 KEZ_TEST(Test_Journal)
