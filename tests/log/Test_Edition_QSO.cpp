@@ -1,4 +1,5 @@
 #include "Clavier.h"
+#include "app/Textes.h"
 #include "log/Enregistrement.h"
 #include "log/Modele_Log.h"
 #include "support/Principal.h"
@@ -6,22 +7,37 @@
 #include <QAction>
 #include <QListView>
 
-// Recording, modifying, inserting and deleting a QSO through the buttons of the main window.
+// What the operator does in the main window: the entry chain walked with Enter, and recording,
+// modifying, inserting and deleting a QSO through the buttons.
 class Test_Edition_QSO : public QObject {
     Q_OBJECT
 
 private slots:
+    void QSO_Complet_data();
+    void QSO_Complet();
+    void Refus_data();
+    void Refus();
+    void Sans_Station();
     void Modes_data();
     void Modes();
     void Doublons_data();
     void Doublons();
-    void Sans_Ligne_Choisie();
     void Panne_Garde_La_Saisie_data();
     void Panne_Garde_La_Saisie();
 };
 
 using namespace Clavier;
 using Lignes = QList<QByteArray>;
+
+struct QSO_Tape {
+    bool automatique;
+    QByteArray memoire; // the first-name memory before
+    QStringList textes; // added to each field of the chain before Enter; '^': pasted over its text
+    int bande;          // the list item picked first, -1: none
+    QByteArray enregistrement, prenoms; // the record, the memory after
+    QString reglages;                   // the mode's and the band's positions kept for the station
+};
+Q_DECLARE_METATYPE(QSO_Tape)
 
 namespace {
 
@@ -38,16 +54,136 @@ QByteArray Q(const char* indicatif, const char* date, const char* heure, const c
 
 const QByteArray A = Q("F5AAA", "01/07/06", "10:00", "PB1004"), C = Q("F5CCC", "03/07/06", "10:00", "PB1004");
 const QByteArray B = Q("F5BBB", "02/07/06", "10:00", "PB12", "59", "*");
-const QByteArray B_Modifie = Q("F5BBB", "02/07/06", "10:00", "PB12", "57", "*");
 const QString Question = QStringLiteral("Voulez vous enregistrer ces données ?");
-const QString Question_Suppression = QStringLiteral("Voulez vous Supprimer ce QSO ?");
 const QString Deja_Contacte = QStringLiteral("PB1004 Phare deja contacté le 01/07/06");
+
+void Entre_Texte(Main& main, const QString& texte, bool remplace) {
+    if (texte.startsWith(QLatin1Char('^')))
+        Colle(main, texte.mid(1));
+    else
+        remplace ? Remplace(main, texte) : Tape(main, texte);
+}
 
 void Choisit(Main& main, int ligne) {
     main.Liste_TORV->setCurrentIndex(main.Modele_TORV->index(ligne));
 }
 
 } // namespace
+
+void Test_Edition_QSO::QSO_Complet_data() {
+    QTest::addColumn<QSO_Tape>("qso");
+    const QByteArray creach = "P. Phare du Creac'h            ", paul = "F5ABC        29 PAUL\r\n";
+    QTest::newRow("date automatique, prenom retrouve: le dernier double") << QSO_Tape{
+        true,
+        "F5ABC        29 jean\r\nF6AAA        22 ANNE\r\nF5ABC        29 paul\r\n",
+        {"f5abc", "", "1004", "", "", "", "", "", "", " "},
+        -1,
+        "F5ABC        29   PAUL            PB100406/12/26 14:05 SSB 1.8 Mhz 59  59  " + creach + "*",
+        paul + "F6AAA        22 ANNE\r\n" + paul,
+        "0 0"};
+    // Pasted as typed: capitals wherever typing gives them; the lighthouse name as it is.
+    QTest::newRow("textes colles") << QSO_Tape{
+        true,
+        {},
+        {"^f5abc", "^grüßgott-müller", "1004", "", "", "", "", "", "^P. Goulphar", ""},
+        -1,
+        "F5ABC        29   GR\xdc\xdfGOTT-M\xdcLLER PB100406/12/26 14:05 SSB 1.8 Mhz 59  59  P. Goulphar" +
+            QByteArray(20, ' ') + " ",
+        "F5ABC        29 GR\xdc\xdfGOTT-M\xdcLLER\r\n",
+        "0 0"};
+    QTest::newRow("date manuelle") << QSO_Tape{
+        false,
+        {},
+        {"f6abc/p12345", "", "12", "", "31/12/99", "23:59", "", "", "\b\b5nn", "\b9", "\bz", ""},
+        4,
+        "F6ABC/P12345 56" + QByteArray(19, ' ') +
+            "PB12  31/12/99 23:59 SSB 14 Mhz  5NN 59  P. Phare de KerdoniZ" + QByteArray(12, ' '),
+        "F6ABC/P12345 56 \r\n",
+        "0 4"};
+}
+
+void Test_Edition_QSO::QSO_Complet() {
+    QFETCH(QSO_Tape, qso);
+    Poste poste;
+    auto& [t, main] = poste;
+    if (!qso.memoire.isEmpty())
+        t.Ecrit_Fichier("Liste_Prenom.txt", qso.memoire);
+    (qso.automatique ? main.Mnu_Date_Auto : main.Mnu_Date_Man)->trigger();
+    for (const QString& texte : qso.textes) {
+        if (Champ(main) == main.Bande_A && qso.bande >= 0)
+            main.Bande_A->setCurrentIndex(qso.bande);
+        Entre_Texte(main, texte, false);
+        Entree(main);
+    }
+    QCOMPARE(Champ(main), main.Valide_A);
+    QCOMPARE(t.messages.textes, QStringList());
+    Entree(main);
+    QCOMPARE(t.messages.textes, QStringList{Question});
+    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), qso.enregistrement + "\r\n");
+    QCOMPARE(t.Lit_Fichier("Liste_Prenom.txt"), qso.prenoms);
+    QCOMPARE(t.Reglage("Setup F5ABC", "Mode Utilise") + " " + t.Reglage("Setup F5ABC", "bande Utilisee"),
+             qso.reglages);
+    QCOMPARE(main.session.QSO_Selectionne().octets, qso.enregistrement);
+    // Ready for the next QSO.
+    QCOMPARE(Etat_Saisie(main), Etat_Vierge(main.Bande_A->itemText(qMax(qso.bande, 0))));
+    QCOMPARE(Champ(main), main.Ind_A);
+}
+
+// A refusal in each field, typed over its text ('^': pasted, refused just as typed; the detail of each
+// rule is in Test_Journal): the field keeps the focus and its text, the next one stays closed.
+void Test_Edition_QSO::Refus_data() {
+    QTest::addColumn<QString>("champ");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("reste");
+    QTest::addColumn<QString>("message");
+    const auto ligne = [](const char* champ, const char* texte, const char* reste, const char* message) {
+        QTest::addRow("%s %s", champ, texte) << champ << QString(texte) << QString(reste) << QString(message);
+    };
+    ligne("Ind_A", "^F5ŁAB", "F5ŁAB", "Caractere non autorise : Ł");
+    ligne("Prenom_A", "jean-christophe1", "JEAN-CHRISTOPHE1", "15 caracteres maxi pour le Prenom");
+    ligne("Ref_A", "PB", "PB", "Entrez une Reference");
+    ligne("Dpt_A", "291", "291", "2 caracteres maxi pour le Departement");
+    ligne("Date_A", "14/07/2006", "14/07/2006", "Le format de la date doit etre JJ/MM/AA");
+    ligne("Heure_A", "12h05", "12H05", "Le format de l'heure doit etre HH:MM");
+    ligne("Mode_A", "^mfsk", "MFSK", "3 caracteres maxi pour le Mode");
+    ligne("Bande_A", "1296 Mhz", "1296 MHZ", "7 caracteres maxi pour la QRG");
+    ligne("RST_A", "s9", "S9", "R (de RST)doit etre compris entre 0 et 5");
+    ligne("RSTE_A", "", "", "Entrez un Report");
+    ligne("Rem_A", "p. phare de la pointe saint-mat", "P. PHARE DE LA POINTE SAINT-MAT",
+          "30 caracteres maxi pour le nom du Phare");
+}
+
+void Test_Edition_QSO::Refus() {
+    QFETCH(QString, champ);
+    QFETCH(QString, texte);
+    QFETCH(QString, reste);
+    QFETCH(QString, message);
+    Poste poste;
+    auto& [t, main] = poste;
+    main.Mnu_Date_Man->trigger();
+    Avance_Jusqu_A(main, champ);
+    QWidget* suivant = main.findChild<QWidget*>(Chaine[Chaine.indexOf(champ) + 1]);
+    Entre_Texte(main, texte, true);
+    t.messages.textes.clear();
+    Entree(main);
+    QCOMPARE(t.messages.textes, QStringList{message});
+    QCOMPARE(Champ(main)->objectName() + " " + Texte(Champ(main))->text(), champ + " " + reste);
+    // The lighthouse name is opened early by the reference look-up.
+    QCOMPARE(Couleurs::Couleur(Champ(main)).name() + Couleurs::Couleur(suivant).name(),
+             Couleurs::Vert_Saisie.name() + Couleurs::Jaune.name());
+    QCOMPARE(suivant->isEnabled(), suivant == main.Rem_A);
+}
+
+// Without a station, typing a callsign only repeats the first-run message: no QSO can be begun.
+void Test_Edition_QSO::Sans_Station() {
+    Plateforme_Test t;
+    Main main(t.plateforme);
+    Demarre(main);
+    Saisit(main, "f5");
+    QCOMPARE(t.messages.textes, QStringList(4, Textes::Premiere_Installation));
+    QCOMPARE(main.Ind_A->text(), QStringLiteral("f5"));
+    QVERIFY(!main.Prenom_A->isEnabled());
+}
 
 // Each order of the buttons: the caption names what recording does, and recording does just that. A new
 // QSO takes the automatic date; a QSO modified or inserted, an older one, is dated by hand.
@@ -72,25 +208,26 @@ void Test_Edition_QSO::Modes() {
     // The QSO loaded for modification is C; typed, a QSO goes between A and B by its date.
     const QMap<QString, QString> saisie{
         {"Ind_A", "f5new"}, {"Ref_A", "PB1004"}, {"Date_A", "02/07/06"}, {"Heure_A", "09:00"}};
+    const auto enregistre = [&] {
+        main.Bande_A->setEditText("14 Mhz");
+        Parcourt_La_Chaine(main, saisie);
+        Entree(main);
+    };
     for (const QString& bouton : boutons) {
         Choisit(main, 2);
         // Recording or deleting on the way is answered No: only the last recording writes.
         t.messages.reponses = {false};
-        if (bouton == "Valide_A") {
-            Parcourt_La_Chaine(main, saisie);
-            Entree(main);
-        } else {
+        if (bouton == "Valide_A")
+            enregistre();
+        else
             main.findChild<QPushButton*>(bouton)->click();
-        }
     }
     QCOMPARE(Etat_Saisie(main).last(), "Mode_Aff " + libelle);
     QCOMPARE(Champ(main), main.Ind_A);
     Choisit(main, 0);
     t.messages.textes.clear();
     t.messages.reponses.clear();
-    main.Bande_A->setEditText("14 Mhz");
-    Parcourt_La_Chaine(main, saisie);
-    Entree(main);
+    enregistre();
     const QByteArray N = Q("F5NEW", "02/07/06", "09:00", "PB1004");
     const Lignes log = libelle.startsWith("Saisie")
                            ? Lignes{A, B, C, Q("F5NEW", "06/12/26", "14:05", "PB1004")}
@@ -116,13 +253,14 @@ void Test_Edition_QSO::Doublons_data() {
                           const Lignes& fichier, bool refuse = false) {
         QTest::newRow(nom) << log << QString(gestes) << ailleurs << fichier << refuse;
     };
+    const QByteArray B57 = Q("F5BBB", "02/07/06", "10:00", "PB12", "57", "*");
     const Lignes ABBC{A, B, B, C}, ABCB{A, B, C, B}, raccourci{A, B.left(60), B, C};
     ligne("suppression du second", ABBC, "2S", {}, {A, B, C});
     ligne("suppression, reponse non", ABBC, "2NS", {}, ABBC);
-    ligne("modification du premier", ABBC, "1MV", {}, {A, B_Modifie, B, C});
-    ligne("modification du second", ABBC, "2MV", {}, {A, B, B_Modifie, C});
-    ligne("modification, autre ligne choisie", {A, B, C}, "1M2V", {}, {A, B_Modifie, C});
-    ligne("modification, QSO d'avant supprime", {A, B, C}, "1M0SV", {}, {B_Modifie, C});
+    ligne("modification du premier", ABBC, "1MV", {}, {A, B57, B, C});
+    ligne("modification du second", ABBC, "2MV", {}, {A, B, B57, C});
+    ligne("modification, autre ligne choisie", {A, B, C}, "1M2V", {}, {A, B57, C});
+    ligne("modification, QSO d'avant supprime", {A, B, C}, "1M0SV", {}, {B57, C});
     ligne("suppression, log change par ailleurs", ABBC, "2XS", ABCB, ABCB, true);
     ligne("modification, log change par ailleurs", ABBC, "2MXV", ABCB, ABCB, true);
     ligne("modification, ligne raccourcie par ailleurs", ABBC, "1MXV", raccourci, raccourci, true);
@@ -145,17 +283,18 @@ void Test_Edition_QSO::Doublons() {
             t.messages.reponses = {false};
         if (geste == 'M')
             main.Modi_Saisie->click();
-        if (geste == 'S')
-            main.Annule_Saisie->click();
         if (geste == 'X')
             t.Ecrit_Fichier("F5ABC_TORV.log", Fichier(ailleurs));
+        if (geste == 'S') {
+            main.Annule_Saisie->click();
+            messages << QStringLiteral("Voulez vous Supprimer ce QSO ?");
+        }
         if (geste == 'V') {
             main.Ind_A->setFocus();
             Parcourt_La_Chaine(main, {{"RSTE_A", "57"}});
             Entree(main);
+            messages << Question;
         }
-        if (geste == 'S' || geste == 'V')
-            messages << (geste == 'S' ? Question_Suppression : Question);
     }
     QCOMPARE(t.messages.textes, refuse ? messages << QSO_Deplace(t) : messages);
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Fichier(fichier));
@@ -172,19 +311,8 @@ void Test_Edition_QSO::Doublons() {
              QString(garde ? "Modification QSO 57" : "Saisie QSO 59"));
 }
 
-void Test_Edition_QSO::Sans_Ligne_Choisie() {
-    Poste poste;
-    auto& [t, main] = poste;
-    main.Modi_Saisie->click();
-    main.Annule_Saisie->click();
-    QCOMPARE(t.messages.textes,
-             QStringList({"Cliquez sur une ligne pour l'editer", "Cliquez sur une ligne pour l'effacerer"}));
-    QCOMPARE(Etat_Saisie(main), Etat_Vierge("1.8 Mhz"));
-}
-
-// The rewrite of one file fails (each step of each rewrite is in tests/robustesse): both files stay as
-// they were, so does the entry, and the same Enter records the QSO once the disk is back, the first name
-// once.
+// The rewrite of one file fails (each step of each rewrite is in tests/robustesse): both files and the
+// entry stay as they were, and the same Enter records the QSO once the disk is back, the first name once.
 void Test_Edition_QSO::Panne_Garde_La_Saisie_data() {
     QTest::addColumn<QString>("fichier");
     QTest::newRow("prenoms") << "Liste_Prenom.txt";
