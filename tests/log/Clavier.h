@@ -7,10 +7,8 @@
 #include "support/Doubles.h"
 
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
@@ -42,7 +40,15 @@ inline void Prepare(Plateforme_Test& t, const QString& indicatif = QStringLitera
     t.Ecrit_Fichier("Liste_Phare.txt", Liste_Phare);
 }
 
-// Station F5ABC with the reference file and the files given, its window shown: `auto& [t, main] = poste;`.
+// Station F5ABC with the reference file and the files given.
+inline Plateforme& Prepare(Plateforme_Test& t, const QMap<QString, QByteArray>& fichiers) {
+    Prepare(t);
+    for (auto fichier = fichiers.cbegin(); fichier != fichiers.cend(); ++fichier)
+        t.Ecrit_Fichier(fichier.key(), fichier.value());
+    return t.plateforme;
+}
+
+// Its main window shown: `auto& [t, main] = poste;`.
 struct Poste {
     explicit Poste(const QMap<QString, QByteArray>& fichiers = {}) : main(Prepare(t, fichiers)) {
         Demarre(main);
@@ -50,28 +56,17 @@ struct Poste {
 
     Plateforme_Test t;
     Main main;
-
-private:
-    static Plateforme& Prepare(Plateforme_Test& t, const QMap<QString, QByteArray>& fichiers) {
-        Clavier::Prepare(t);
-        for (auto fichier = fichiers.cbegin(); fichier != fichiers.cend(); ++fichier)
-            t.Ecrit_Fichier(fichier.key(), fichier.value());
-        return t.plateforme;
-    }
 };
 
 // The field that has the focus: a list rather than its text part.
 inline QWidget* Champ(Main& main) {
-    QWidget* champ = main.focusWidget();
-    if (champ && qobject_cast<QComboBox*>(champ->parentWidget()))
-        return champ->parentWidget();
-    return champ ? champ : &main;
+    QWidget* champ = main.focusWidget() ? main.focusWidget() : &main;
+    return qobject_cast<QComboBox*>(champ->parentWidget()) ? champ->parentWidget() : champ;
 }
 
 inline QLineEdit* Texte(QWidget* champ) {
-    if (auto* liste = qobject_cast<QComboBox*>(champ))
-        return liste->lineEdit();
-    return qobject_cast<QLineEdit*>(champ);
+    auto* liste = qobject_cast<QComboBox*>(champ);
+    return liste ? liste->lineEdit() : qobject_cast<QLineEdit*>(champ);
 }
 
 inline void Tape(Main& main, const QString& texte) {
@@ -92,13 +87,6 @@ inline void Remplace(Main& main, const QString& texte) {
     Tape(main, texte);
 }
 
-// Pastes the text over the text of the focused field, with Ctrl+V.
-inline void Colle(Main& main, const QString& texte) {
-    Texte(Champ(main))->selectAll();
-    QGuiApplication::clipboard()->setText(texte);
-    QTest::keyClick(Champ(main), Qt::Key_V, Qt::ControlModifier);
-}
-
 inline void Saisit(Main& main, const QString& texte) {
     Tape(main, texte);
     Entree(main);
@@ -114,17 +102,6 @@ inline const QStringList Textes_Usuels{"f5xyz", "", "1004", "", "14/07/06", "10:
 inline void Avance_Jusqu_A(Main& main, const QString& jusqu_a) {
     for (int i = 0; i < Chaine.size() && Chaine[i] != jusqu_a; ++i)
         Saisit(main, Textes_Usuels[i]);
-}
-
-// Enter in each field the chain leads to, typing over those named in `changes`, until the record button
-// has the focus.
-inline void Parcourt_La_Chaine(Main& main, const QMap<QString, QString>& changes) {
-    for (int i = 0; i < Chaine.size() && Champ(main) != main.Valide_A; ++i) {
-        if (changes.contains(Champ(main)->objectName()))
-            Remplace(main, changes[Champ(main)->objectName()]);
-        Entree(main);
-    }
-    QCOMPARE(Champ(main), main.Valide_A);
 }
 
 // Everything the operator sees of the entry.
@@ -143,19 +120,6 @@ inline QStringList Etat_Saisie(Main& main) {
                        .arg(main.Mode_Aff->text())
                        .arg(main.session.Mode_Modification())
                        .arg(main.session.Mode_Insertion());
-}
-
-// The entry cleared for a new QSO, the bands list showing `bande`, as Etat_Saisie shows it.
-inline QStringList Etat_Vierge(const QString& bande) {
-    const QStringList textes{"", "", "PB", "", "", "", "SSB", bande, "59", "59", "", "0"};
-    QStringList etat;
-    for (int i = 0; i < Chaine.size(); ++i)
-        etat << QStringLiteral("%1 '%2' %3 %4")
-                    .arg(Chaine[i], textes[i])
-                    .arg(i == 0)
-                    .arg((i == 0 ? Couleurs::Vert_Saisie : Couleurs::Jaune).name());
-    return etat << "Valide_A 0"
-                << "Mode_Aff Saisie QSO 0 0";
 }
 
 // The chosen line of the log moved or changed before it could be rewritten.
