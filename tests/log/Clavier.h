@@ -4,6 +4,7 @@
 
 #include "app/Couleurs.h"
 #include "app/Main.h"
+#include "log/Enregistrement.h"
 #include "support/Doubles.h"
 
 #include <QCheckBox>
@@ -27,6 +28,16 @@ inline QByteArray Fichier(const QList<QByteArray>& lignes) {
     for (const QByteArray& l : lignes)
         octets += l + "\r\n";
     return octets;
+}
+
+// A QSO with a lighthouse of that file, the callsign telling the QSOs apart.
+inline QByteArray QSO_Phare(const char* indicatif, const char* date, const char* heure = "10:00",
+                            const char* ref = "PB1004", const char* rste = "59") {
+    const bool kerdonis = QByteArray(ref) == "PB12";
+    return Enregistrement::Compose({indicatif, kerdonis ? "56" : "29", "", ref, date, heure, "SSB", "14 Mhz",
+                                    "59", rste, kerdonis ? "P. Phare de Kerdonis" : "P. Phare du Creac'h",
+                                    kerdonis ? "*" : ""})
+        .toLatin1();
 }
 
 // A main window loaded and shown, its clock labels read once.
