@@ -51,7 +51,7 @@ inline void Prepare(Plateforme_Test& t, const QString& indicatif = QStringLitera
     t.Ecrit_Fichier("Liste_Phare.txt", Liste_Phare);
 }
 
-// Station F5ABC with the reference file and the files given.
+// Station F5ABC with the reference file and the files given; `auto& [t, main] = poste;` for its window.
 inline Plateforme& Prepare(Plateforme_Test& t, const QMap<QString, QByteArray>& fichiers) {
     Prepare(t);
     for (auto fichier = fichiers.cbegin(); fichier != fichiers.cend(); ++fichier)
@@ -59,7 +59,6 @@ inline Plateforme& Prepare(Plateforme_Test& t, const QMap<QString, QByteArray>& 
     return t.plateforme;
 }
 
-// Its main window shown: `auto& [t, main] = poste;`.
 struct Poste {
     explicit Poste(const QMap<QString, QByteArray>& fichiers = {}) : main(Prepare(t, fichiers)) {
         Demarre(main);
@@ -103,8 +102,7 @@ inline void Saisit(Main& main, const QString& texte) {
     Entree(main);
 }
 
-// The field names of the chain in order, with manual dating, and what the operator adds to each for the
-// usual QSO.
+// The fields of the chain with manual dating, and what the operator adds to each for the usual QSO.
 inline const QStringList Chaine{"Ind_A",  "Prenom_A", "Ref_A", "Dpt_A",  "Date_A", "Heure_A",
                                 "Mode_A", "Bande_A",  "RST_A", "RSTE_A", "Rem_A",  "QSL_A"};
 inline const QStringList Textes_Usuels{"f5xyz", "", "1004", "", "14/07/06", "10:05", "", "", "", "", "", ""};
@@ -120,17 +118,14 @@ inline QStringList Etat_Saisie(Main& main) {
     QStringList etat;
     for (const QString& nom : Chaine) {
         QWidget* champ = main.findChild<QWidget*>(nom);
-        const QLineEdit* texte = Texte(champ);
+        const QString texte = Texte(champ) ? Texte(champ)->text() : QString::number(main.QSL_A->isChecked());
         etat << QStringLiteral("%1 '%2' %3 %4")
-                    .arg(nom, texte ? texte->text() : QString::number(main.QSL_A->isChecked()))
-                    .arg(champ->isEnabled())
-                    .arg(Couleurs::Couleur(champ).name());
+                    .arg(nom, texte, QString::number(champ->isEnabled()), Couleurs::Couleur(champ).name());
     }
     return etat << QStringLiteral("Valide_A %1").arg(main.Valide_A->isEnabled())
                 << QStringLiteral("Mode_Aff %1 %2 %3")
-                       .arg(main.Mode_Aff->text())
-                       .arg(main.session.Mode_Modification())
-                       .arg(main.session.Mode_Insertion());
+                       .arg(main.Mode_Aff->text(), QString::number(main.session.Mode_Modification()),
+                            QString::number(main.session.Mode_Insertion()));
 }
 
 // The chosen line of the log moved or changed before it could be rewritten.

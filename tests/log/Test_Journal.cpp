@@ -19,8 +19,7 @@ private slots:
 };
 
 using Lignes = QList<QByteArray>;
-using Clavier::Fichier;
-using Clavier::QSO_Phare;
+using namespace Clavier;
 
 struct Changement {
     QString geste;          // ajoute, remplace, supprime or insere
@@ -62,15 +61,14 @@ void Test_Journal::Changements_data() {
     ligne("remplace une ligne deplacee par ailleurs", {"remplace", {A, B}, {B, A, A}, N, {0, A}, Refuse});
     ligne("remplace au-dela du log", {"remplace", {A, B}, {}, N, {2, A}, Refuse});
     ligne("remplace sans ligne choisie", {"remplace", {A, B}, {}, N, {}, Refuse});
-    ligne("supprime le doublon choisi seul", {"supprime", {A, B, A}, {}, {}, {0, A}, {B, A}});
     ligne("supprime une ligne changee", {"supprime", {A, B}, {}, {}, {1, A}, Refuse});
     ligne("supprime le dernier QSO", {"supprime", {A}, {}, {}, {0, A}, {}});
     ligne("insere avant le meme moment", {"insere", {A, B}, {}, N, {}, {N, A, B}});
-    const QByteArray T = QSO_Phare("T", "01/01/06", "10:01"), F = QSO_Phare("F", "01/02/06"),
-                     X = QSO_Phare("X", "01/01/49"), Y = QSO_Phare("Y", "01/01/50");
-    ligne("insere avant la minute suivante", {"insere", {B, T}, {}, N, {}, {N, B, T}});
-    ligne("49 est 2049, 50 est 1950",
-          {"insere", {Y, A, X}, {}, QSO_Phare("N", "31/12/48"), {}, {Y, A, QSO_Phare("N", "31/12/48"), X}});
+    const QByteArray M = QSO_Phare("M", "01/01/06", "09:59"), T = QSO_Phare("T", "01/01/06", "10:01"),
+                     F = QSO_Phare("F", "01/02/06"), X = QSO_Phare("X", "01/01/49"),
+                     Y = QSO_Phare("Y", "01/01/50");
+    ligne("insere entre les minutes", {"insere", {M, T}, {}, N, {}, {M, N, T}});
+    ligne("50 est 1950, 49 est 2049", {"insere", {Y, X}, {}, N, {}, {Y, N, X}});
     ligne("mois avant jour",
           {"insere", {B, F}, {}, QSO_Phare("N", "31/01/06"), {}, {B, QSO_Phare("N", "31/01/06"), F}});
     const QByteArray abimee("\x81\x00\x9d court\xff", 10), juin = QSO_Phare("N", "01/06/06");
@@ -95,7 +93,7 @@ void Test_Journal::Changements() {
     QCOMPARE(fait, !refuse);
     QCOMPARE(b.t.Lit_Fichier("F5ABC_TORV.log"), Fichier(log));
     QCOMPARE(b.journal.Log().Vues(), log);
-    QCOMPARE(b.t.messages.textes, refuse ? QStringList{Clavier::QSO_Deplace(b.t)} : QStringList());
+    QCOMPARE(b.t.messages.textes, refuse ? QStringList{QSO_Deplace(b.t)} : QStringList());
     QCOMPARE(QList<qsizetype>({lu.size(), change.size()}), QList<qsizetype>({refuse, !refuse}));
 }
 
