@@ -89,12 +89,9 @@ inline void Entree(Main& main) {
 
 // Replaces the text of the focused field by typing over it.
 inline void Remplace(Main& main, const QString& texte) {
-    if (QLineEdit* edition = Texte(Champ(main))) {
+    if (QLineEdit* edition = Texte(Champ(main)))
         edition->selectAll();
-        if (texte.isEmpty())
-            QTest::keyClick(Champ(main), Qt::Key_Backspace);
-    }
-    Tape(main, texte);
+    Tape(main, texte.isEmpty() ? QStringLiteral("\b") : texte);
 }
 
 inline void Saisit(Main& main, const QString& texte) {

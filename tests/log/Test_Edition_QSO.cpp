@@ -36,9 +36,8 @@ Q_DECLARE_METATYPE(QSO_Tape)
 
 namespace {
 
-const QByteArray A = QSO_Phare("F5AAA", "01/07/06", "10:00", "PB1004"),
-                 B = QSO_Phare("F5BBB", "02/07/06", "10:00", "PB12"),
-                 C = QSO_Phare("F5CCC", "03/07/06", "10:00", "PB1004");
+const QByteArray A = QSO_Phare("F5AAA", "01/07/06"), B = QSO_Phare("F5BBB", "02/07/06", "10:00", "PB12"),
+                 C = QSO_Phare("F5CCC", "03/07/06");
 const QString Question = QStringLiteral("Voulez vous enregistrer ces données ?");
 
 // Adds the text to the focused field; "^...": pastes it over the field's text; "#n": picks item n of a list.
@@ -157,8 +156,7 @@ void Test_Edition_QSO::QSO_Complet() {
     QCOMPARE(Champ(main), main.Ind_A);
 }
 
-// A refusal in each field, which keeps the focus ('^': pasted, refused just as typed; every rule in detail
-// in Test_Journal).
+// A refusal in each field keeps the focus ('^': pasted, refused as typed; each rule in Test_Journal).
 void Test_Edition_QSO::Refus_data() {
     QTest::addColumn<QString>("champ");
     QTest::addColumn<QString>("texte");
@@ -193,13 +191,12 @@ void Test_Edition_QSO::Refus() {
     QCOMPARE(Champ(main)->objectName(), champ);
 }
 
-// Each order of the buttons: the caption names what recording does, and recording does just that. A new
-// QSO takes the automatic date; a QSO modified or inserted, an older one, is dated by hand.
+// Each order of the buttons, the last line chosen before each and questions answered No: the caption names
+// what recording does, and recording does just that, dating by hand a QSO modified or inserted.
 void Test_Edition_QSO::Modes_data() {
     QTest::addColumn<QString>("gestes");
     QTest::addColumn<QString>("libelle"); // with Mode_Modification and Mode_Insertion
     const auto lignes = [](const QStringList& ordres, const char* libelle) {
-        // Before each button the last line is chosen; recording or deleting is answered No.
         for (const QString& boutons : ordres)
             QTest::newRow(qPrintable(boutons))
                 << QString(boutons).replace(QRegularExpression("(.)"), "2N\\1") << QString(libelle);
@@ -227,9 +224,8 @@ void Test_Edition_QSO::Modes() {
     QCOMPARE(poste.t.Lit_Fichier("F5ABC_TORV.log"), Fichier(log));
 }
 
-// A line and its twin: only the chosen line is changed, while it is still at its place whatever is chosen or
-// deleted meanwhile. Otherwise the operator is told, nothing is written, the list shows the log as it is
-// and the entry stays as typed.
+// Only the chosen line is changed, not its twin, while it is at its place whatever is done meanwhile; else
+// the operator is told, nothing is written, the list shows the log as it is and the entry stays as typed.
 void Test_Edition_QSO::Doublons_data() {
     QTest::addColumn<Lignes>("log");
     QTest::addColumn<QString>("gestes");
