@@ -42,15 +42,13 @@ const QString Question = QStringLiteral("Voulez vous enregistrer ces données ?"
 
 // Adds the text to the focused field; "^...": pastes it over the field's text; "#n": picks item n of a list.
 void Entre_Texte(Main& main, const QString& texte) {
-    if (texte.startsWith(QLatin1Char('#'))) {
-        qobject_cast<QComboBox*>(Champ(main))->setCurrentIndex(texte.mid(1).toInt());
-    } else if (texte.startsWith(QLatin1Char('^'))) {
-        Texte(Champ(main))->selectAll();
-        QGuiApplication::clipboard()->setText(texte.mid(1));
-        QTest::keyClick(Champ(main), Qt::Key_V, Qt::ControlModifier);
-    } else {
-        Tape(main, texte);
-    }
+    if (texte.startsWith(QLatin1Char('#')))
+        return qobject_cast<QComboBox*>(Champ(main))->setCurrentIndex(texte.mid(1).toInt());
+    if (!texte.startsWith(QLatin1Char('^')))
+        return Tape(main, texte);
+    Texte(Champ(main))->selectAll();
+    QGuiApplication::clipboard()->setText(texte.mid(1));
+    QTest::keyClick(Champ(main), Qt::Key_V, Qt::ControlModifier);
 }
 
 // Plays the gestures: a digit chooses that line of the list, N answers No to the next question, M I E S
@@ -130,11 +128,9 @@ void Test_Edition_QSO::QSO_Complet() {
         Entre_Texte(main, texte);
         Entree(main);
     }
-    QCOMPARE(Champ(main), main.Valide_A);
     QStringList messages{Question};
     if (!qso.panne.isEmpty()) {
-        // The entry stays, and the same Enter records the QSO once the disk is back, the first name once
-        // (each step of each rewrite fails in tests/robustesse).
+        // The entry stays; the same Enter records once the disk is back, the first name once.
         t.fichiers.cible = t.Chemin(qso.panne);
         t.fichiers.panne = Fichiers_Defaillants::Etape::Ouverture;
         const QStringList avant = Etat_Saisie(main);
@@ -153,7 +149,6 @@ void Test_Edition_QSO::QSO_Complet() {
     const QString bande =
         Enregistrement::Valeur(QString::fromLatin1(qso.enregistrement), Enregistrement::Champ::Bande);
     QCOMPARE(Etat_Saisie(main), vierge.replaceInStrings("'1.8 Mhz'", "'" + bande + "'"));
-    QCOMPARE(Champ(main), main.Ind_A);
 }
 
 // A refusal in each field keeps the focus ('^': pasted, refused as typed; each rule in Test_Journal).
@@ -168,7 +163,6 @@ void Test_Edition_QSO::Refus_data() {
     ligne("Prenom_A", "jean-christophe1", "15 caracteres maxi pour le Prenom");
     ligne("Ref_A", "", "Entrez une Reference");
     ligne("Dpt_A", "1", "2 caracteres maxi pour le Departement");
-    ligne("Date_A", "14/07/2006", "Le format de la date doit etre JJ/MM/AA");
     ligne("Mode_A", "^mfsk", "3 caracteres maxi pour le Mode");
     ligne("Bande_A", "^1296 Mhz", "7 caracteres maxi pour la QRG");
     ligne("RST_A", "\b\bs9", "R (de RST)doit etre compris entre 0 et 5");
@@ -185,7 +179,6 @@ void Test_Edition_QSO::Refus() {
     main.Mnu_Date_Man->trigger();
     Avance_Jusqu_A(main, champ);
     Entre_Texte(main, texte);
-    t.messages.textes.clear();
     Entree(main);
     QCOMPARE(t.messages.textes, QStringList{message});
     QCOMPARE(Champ(main)->objectName(), champ);
@@ -215,7 +208,6 @@ void Test_Edition_QSO::Modes() {
         {"Ind_A", "f5new"}, {"Ref_A", "PB1004"}, {"Date_A", "02/07/06"}, {"Heure_A", "09:00"}};
     Joue(poste, gestes, saisie);
     QCOMPARE(Etat_Saisie(poste.main).last(), "Mode_Aff " + libelle);
-    QCOMPARE(Champ(poste.main), poste.main.Ind_A);
     Joue(poste, "0V", saisie);
     const QByteArray N = QSO_Phare("F5NEW", "02/07/06", "09:00");
     const Lignes log = libelle.startsWith("Saisie") ? Lignes{A, B, C, QSO_Phare("F5NEW", "06/12/26", "14:05")}
