@@ -42,8 +42,8 @@ const QString Question = QStringLiteral("Voulez vous enregistrer ces données ?"
 
 // Adds the text to the focused field; "^...": pastes it over the field's text; "#n": picks item n of a list.
 void Entre_Texte(Main& main, const QString& texte) {
-    if (texte.startsWith(QLatin1Char('#')))
-        return qobject_cast<QComboBox*>(Champ(main))->setCurrentIndex(texte.mid(1).toInt());
+    if (auto* liste = qobject_cast<QComboBox*>(Champ(main)); liste && texte.startsWith(QLatin1Char('#')))
+        return liste->setCurrentIndex(texte.mid(1).toInt());
     if (!texte.startsWith(QLatin1Char('^')))
         return Tape(main, texte);
     Texte(Champ(main))->selectAll();
