@@ -4,12 +4,12 @@
 
 #include "app/Couleurs.h"
 #include "app/Main.h"
+#include "log/Enregistrement.h"
 #include "support/Doubles.h"
 
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
-#include <QGuiApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
@@ -30,7 +30,17 @@ inline QByteArray Fichier(const QList<QByteArray>& lignes) {
     return octets;
 }
 
-// A main window of station F5ABC, loaded and shown, its clock labels read once.
+// A QSO with a lighthouse of that file, the callsign telling the QSOs apart.
+inline QByteArray QSO_Phare(const char* indicatif, const char* date, const char* heure = "10:00",
+                            const char* ref = "PB1004", const char* rste = "59") {
+    const bool kerdonis = QByteArray(ref) == "PB12";
+    return Enregistrement::Compose({indicatif, kerdonis ? "56" : "29", "", ref, date, heure, "SSB", "14 Mhz",
+                                    "59", rste, kerdonis ? "P. Phare de Kerdonis" : "P. Phare du Creac'h",
+                                    kerdonis ? "*" : ""})
+        .toLatin1();
+}
+
+// A main window loaded and shown, its clock labels read once.
 inline void Demarre(Main& main) {
     main.Form_Load();
     main.Timer1_Timer();
@@ -41,8 +51,14 @@ inline void Prepare(Plateforme_Test& t, const QString& indicatif = QStringLitera
     t.Ecrit_Fichier("Liste_Phare.txt", Liste_Phare);
 }
 
-// Station F5ABC with the reference file of the tests and the files given, its main window loaded and
-// shown: `auto& [t, main] = poste;`.
+// Station F5ABC with the reference file and the files given; `auto& [t, main] = poste;` for its window.
+inline Plateforme& Prepare(Plateforme_Test& t, const QMap<QString, QByteArray>& fichiers) {
+    Prepare(t);
+    for (auto fichier = fichiers.cbegin(); fichier != fichiers.cend(); ++fichier)
+        t.Ecrit_Fichier(fichier.key(), fichier.value());
+    return t.plateforme;
+}
+
 struct Poste {
     explicit Poste(const QMap<QString, QByteArray>& fichiers = {}) : main(Prepare(t, fichiers)) {
         Demarre(main);
@@ -50,28 +66,17 @@ struct Poste {
 
     Plateforme_Test t;
     Main main;
-
-private:
-    static Plateforme& Prepare(Plateforme_Test& t, const QMap<QString, QByteArray>& fichiers) {
-        Clavier::Prepare(t);
-        for (auto fichier = fichiers.cbegin(); fichier != fichiers.cend(); ++fichier)
-            t.Ecrit_Fichier(fichier.key(), fichier.value());
-        return t.plateforme;
-    }
 };
 
 // The field that has the focus: a list rather than its text part.
 inline QWidget* Champ(Main& main) {
-    QWidget* champ = main.focusWidget();
-    if (champ && qobject_cast<QComboBox*>(champ->parentWidget()))
-        return champ->parentWidget();
-    return champ ? champ : &main;
+    QWidget* champ = main.focusWidget() ? main.focusWidget() : &main;
+    return qobject_cast<QComboBox*>(champ->parentWidget()) ? champ->parentWidget() : champ;
 }
 
 inline QLineEdit* Texte(QWidget* champ) {
-    if (auto* liste = qobject_cast<QComboBox*>(champ))
-        return liste->lineEdit();
-    return qobject_cast<QLineEdit*>(champ);
+    auto* liste = qobject_cast<QComboBox*>(champ);
+    return liste ? liste->lineEdit() : qobject_cast<QLineEdit*>(champ);
 }
 
 inline void Tape(Main& main, const QString& texte) {
@@ -82,21 +87,11 @@ inline void Entree(Main& main) {
     QTest::keyClick(Champ(main), Qt::Key_Return);
 }
 
-// Replaces the text of the focused field by typing over it, then presses Enter.
+// Replaces the text of the focused field by typing over it.
 inline void Remplace(Main& main, const QString& texte) {
-    if (QLineEdit* edition = Texte(Champ(main))) {
+    if (QLineEdit* edition = Texte(Champ(main)))
         edition->selectAll();
-        if (texte.isEmpty())
-            QTest::keyClick(Champ(main), Qt::Key_Backspace);
-    }
-    Tape(main, texte);
-}
-
-// Pastes the text over the text of the focused field, with Ctrl+V.
-inline void Colle(Main& main, const QString& texte) {
-    Texte(Champ(main))->selectAll();
-    QGuiApplication::clipboard()->setText(texte);
-    QTest::keyClick(Champ(main), Qt::Key_V, Qt::ControlModifier);
+    Tape(main, texte.isEmpty() ? QStringLiteral("\b") : texte);
 }
 
 inline void Saisit(Main& main, const QString& texte) {
@@ -104,11 +99,9 @@ inline void Saisit(Main& main, const QString& texte) {
     Entree(main);
 }
 
-// The field names of the chain in order, with manual dating.
+// The fields of the chain with manual dating, and what the operator adds to each for the usual QSO.
 inline const QStringList Chaine{"Ind_A",  "Prenom_A", "Ref_A", "Dpt_A",  "Date_A", "Heure_A",
                                 "Mode_A", "Bande_A",  "RST_A", "RSTE_A", "Rem_A",  "QSL_A"};
-
-// What the operator types in each field of the chain for the usual QSO (added to the field's text).
 inline const QStringList Textes_Usuels{"f5xyz", "", "1004", "", "14/07/06", "10:05", "", "", "", "", "", ""};
 
 // Walks the chain with manual dating, typing the usual texts, until the field `jusqu_a` has the focus.
@@ -122,37 +115,21 @@ inline QStringList Etat_Saisie(Main& main) {
     QStringList etat;
     for (const QString& nom : Chaine) {
         QWidget* champ = main.findChild<QWidget*>(nom);
-        const QLineEdit* texte = Texte(champ);
+        const QString texte = Texte(champ) ? Texte(champ)->text() : QString::number(main.QSL_A->isChecked());
         etat << QStringLiteral("%1 '%2' %3 %4")
-                    .arg(nom, texte ? texte->text() : QString::number(main.QSL_A->isChecked()))
-                    .arg(champ->isEnabled())
-                    .arg(Couleurs::Couleur(champ).name());
+                    .arg(nom, texte, QString::number(champ->isEnabled()), Couleurs::Couleur(champ).name());
     }
-    etat << QStringLiteral("Valide_A %1").arg(main.Valide_A->isEnabled())
-         << QStringLiteral("Mode_Aff %1 %2 %3")
-                .arg(main.Mode_Aff->text())
-                .arg(main.session.Mode_Modification())
-                .arg(main.session.Mode_Insertion());
-    return etat;
+    return etat << QStringLiteral("Valide_A %1").arg(main.Valide_A->isEnabled())
+                << QStringLiteral("Mode_Aff %1 %2 %3")
+                       .arg(main.Mode_Aff->text(), QString::number(main.session.Mode_Modification()),
+                            QString::number(main.session.Mode_Insertion()));
 }
 
-// The entry cleared for a new QSO, the bands list showing `bande`, as Etat_Saisie shows it.
-inline QStringList Etat_Vierge(const QString& bande) {
-    const QString jaune = " 0 " + Couleurs::Jaune.name();
-    return {"Ind_A '' 1 " + Couleurs::Vert_Saisie.name(),
-            "Prenom_A ''" + jaune,
-            "Ref_A 'PB'" + jaune,
-            "Dpt_A ''" + jaune,
-            "Date_A ''" + jaune,
-            "Heure_A ''" + jaune,
-            "Mode_A 'SSB'" + jaune,
-            "Bande_A '" + bande + "'" + jaune,
-            "RST_A '59'" + jaune,
-            "RSTE_A '59'" + jaune,
-            "Rem_A ''" + jaune,
-            "QSL_A '0'" + jaune,
-            "Valide_A 0",
-            "Mode_Aff Saisie QSO 0 0"};
+// The chosen line of the log moved or changed before it could be rewritten.
+inline QString QSO_Deplace(const Plateforme_Test& t) {
+    return QStringLiteral("Le QSO choisi n'est plus à sa place dans le log %1.\r\n"
+                          "Rien n'a été écrit : cliquez à nouveau sur la ligne dans la liste.")
+        .arg(QDir::toNativeSeparators(t.Chemin("F5ABC_TORV.log")));
 }
 
 } // namespace Clavier
