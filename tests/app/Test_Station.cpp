@@ -10,10 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QListWidget>
-#include <QObject>
 #include <QPushButton>
-#include <QTest>
 
 class Test_Station : public QObject {
     Q_OBJECT
@@ -23,7 +20,6 @@ private slots:
     void Refus();
     void Nouvelle_Station();
     void Station_Existante();
-    void Une_Seule_Fenetre();
 };
 
 namespace {
@@ -87,7 +83,6 @@ void Test_Station::Nouvelle_Station() {
     main.Form_Load();
     QCOMPARE(main.Bande_A->currentText(), QStringLiteral("14 Mhz"));
     Station* station = Ouvre_Station(main);
-    QCOMPARE(station->windowTitle(), QStringLiteral("Selection Indicaif"));
     QCOMPARE(Couleurs::Couleur(station->New_Indicatif), Couleurs::Vert_Saisie);
     QTest::keyClicks(station->New_Indicatif, "f5abc/p");
     QCOMPARE(station->New_Indicatif->text(), QStringLiteral("F5ABC_P"));
@@ -143,21 +138,6 @@ void Test_Station::Station_Existante() {
              QStringList({"Cliquez sur une ligne pour l'editer", "Cliquez sur une ligne pour l'effacerer"}));
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), log);
     QCOMPARE(t.Lit_Fichier("F6OLD_TORV.log"), QSO + "\r\n");
-}
-
-void Test_Station::Une_Seule_Fenetre() {
-    Plateforme_Test t;
-    Main main(t.plateforme);
-    main.Form_Load();
-    Station* premiere = Ouvre_Station(main);
-    premiere->New_Indicatif->setText("F5");
-    Station* seconde = Ouvre_Station(main);
-    QCOMPARE(seconde, premiere);
-    QCOMPARE(main.findChildren<Station*>().size(), 1);
-    QCOMPARE(seconde->New_Indicatif->text(), QStringLiteral("F5"));
-    premiere->close();
-    QTRY_VERIFY(!main.findChild<Station*>());
-    QCOMPARE(Ouvre_Station(main)->New_Indicatif->text(), QString());
 }
 
 KEZ_TEST(Test_Station)
