@@ -1,11 +1,10 @@
 #include "app/Adaptateur_Touches.h"
 #include "app/Installation.h"
-#include "app/Main.h"
+#include "app/Parametres.h"
 #include "support/Disque.h"
 #include "support/Doubles.h"
 #include "support/Principal.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 
@@ -17,13 +16,8 @@ private slots:
     void Reglages();
     void Adaptateur_Touches_data();
     void Adaptateur_Touches();
-    void Horloge_data();
-    void Horloge();
-    void Choix_Dossier_data();
-    void Choix_Dossier();
-    void Prepare_Dossier_data();
-    void Prepare_Dossier();
-    void Donnees_Introuvables();
+    void Dossier_data();
+    void Dossier();
 };
 
 namespace {
@@ -46,25 +40,19 @@ Contenus Lit_Tous(const QString& dossier) {
 
 } // namespace
 
-// A key as stored ("-": never written) and as its accessor reads it for station F5ABC, then written.
+// Each key read through its accessor, then written, at its exact place.
 void Test_Plateforme::Reglages_data() {
-    QTest::addColumn<QStringList>("cle"); // section, key, stored, read
+    QTest::addColumn<QStringList>("cle"); // section, key, stored ("-": never written), read for F5ABC
     for (const QStringList& cle :
-         QList<QStringList>{{"Setup ", "Indicatif Station", "F5ABC_P", "F5ABC_P"},
-                            {"Setup ", "Indicatif Station", "ABCDEFGHIJ12", "ABCDEFGHIJ12"},
+         QList<QStringList>{{"Setup ", "Indicatif Station", "F5ABCDEFGH_1", "F5ABCDEFGH_1"},
                             {"Setup ", "Indicatif Station", "-", "FXXXX"},
-                            {"Setup ", "Indicatif Station", "ABCDEFGHIJ123", "FXXXX"},
-                            {"Setup ", "Indicatif Station", "../F5ABC", "FXXXX"},
+                            {"Setup ", "Indicatif Station", "F5ABCDEFGH_12", "FXXXX"},
                             {"Setup ", "Indicatif Station", "f5abc", "FXXXX"},
                             {"Setup F5ABC", "bande Utilisee", " 11 ", "11"},
                             {"Setup F5ABC", "bande Utilisee", "-1", "-1"},
                             {"Setup F5ABC", "bande Utilisee", "12", "0"},
-                            {"Setup F5ABC", "bande Utilisee", "-2", "0"},
-                            {"Setup F5ABC", "Mode Utilise", "1x", "0"},
-                            {"Setup F5ABC", "Mode Utilise", "-", "0"},
-                            {"Setup F5ABC", "Date Auto", "-", "Oui"},
-                            {"Setup ", "Chemin Repertoire", "/home/op", "/home/op"},
-                            {"Setup F5ABC", "Revision", "-", ""}})
+                            {"Setup F5ABC", "Mode Utilise", "-2", "0"},
+                            {"Setup F5ABC", "Date Auto", "-", "Oui"}})
         QTest::addRow("%s '%s'", qPrintable(cle[1]), qPrintable(cle[2])) << cle;
 }
 
@@ -127,123 +115,70 @@ void Test_Plateforme::Adaptateur_Touches() {
     QCOMPARE(recus.join(','), QStringLiteral("97,98,47,49,64,13,8"));
 }
 
-void Test_Plateforme::Horloge_data() {
-    QTest::addColumn<QDateTime>("utc");
-    QTest::addColumn<QString>("textes"); // the date, the UTC and local times shown, the UTC time in full
-    QTest::newRow("zeros gardes") << QDateTime(QDate(2026, 12, 5), QTime(9, 5, 7), Qt::UTC)
-                                  << "05/12/26|09:05 Utc|10:05 Loc|09:05:07";
-    QTest::newRow("fin de siecle") << QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59), Qt::UTC)
-                                   << "31/12/99|23:59 Utc|00:59 Loc|23:59:59";
-}
-
-void Test_Plateforme::Horloge() {
-    QFETCH(QDateTime, utc);
-    QFETCH(QString, textes);
-    Plateforme_Test t;
-    t.horloge.utc = utc;
-    t.horloge.locale = QDateTime(QDate(2000, 1, 1), utc.time().addSecs(3600));
-    Main main(t.plateforme);
-    main.Timer1_Timer();
-    QCOMPARE(QStringList({main.Label33->text(), main.Label37->text(), main.Label34->text(),
-                          Sous_Programmes::Heure_Utc_Texte(t.horloge)})
-                 .join('|'),
-             textes);
-}
-
-// The program's own folder for a portable copy, otherwise the operator's, started from the shipped
-// files found beside the program or installed.
-void Test_Plateforme::Choix_Dossier_data() {
+// The program's own folder for a portable copy (any shipped file beside it), otherwise the operator's,
+// where each shipped file missing is copied, writable, and none of his is ever replaced. "%1": the
+// shipped files' folder, "%2": the operator's.
+void Test_Plateforme::Dossier_data() {
     QTest::addColumn<QStringList>("a_cote");
-    QTest::addColumn<int>("inscriptible"); // -1: the program's folder as it is on the disk
+    QTest::addColumn<Contenus>("avant"); // the operator's folder
+    QTest::addColumn<QString>("manque"); // among the shipped files
     QTest::addColumn<QString>("choix");
-    const QStringList livres{"KEZ_TORV", "FXXXX.txt", "Liste_Phare.txt", "Liste_Prenom.txt"};
-    QTest::newRow("construction") << livres << -1 << "bin|";
-    QTest::newRow("prénoms effacés") << livres.mid(0, 3) << -1 << "bin|";
-    QTest::newRow("installé") << QStringList{"KEZ_TORV", "F5ABC_TORV.log"} << -1 << "maison|share";
-    QTest::newRow("portable en lecture seule") << livres << 0 << "maison|bin";
-    QTest::newRow("installé, inscriptible") << QStringList{"KEZ_TORV"} << 1 << "maison|share";
-}
-
-void Test_Plateforme::Choix_Dossier() {
-    QFETCH(QStringList, a_cote);
-    QFETCH(int, inscriptible);
-    QFETCH(QString, choix);
-    QTemporaryDir racine;
-    for (const QString& nom : a_cote)
-        Ecrit_Disque(racine.filePath("bin/") + nom, "x");
-    const Installation::Lieux lieux{racine.filePath("bin"), racine.filePath("share"),
-                                    racine.filePath("maison")};
-    const Installation::Emplacement emplacement =
-        inscriptible < 0 ? Installation::Choisit(lieux)
-                         : Installation::Choisit(lieux, a_cote.contains("FXXXX.txt"), inscriptible == 1);
-    QCOMPARE(QString(emplacement.travail + '|' + emplacement.modeles).remove(racine.path() + '/'), choix);
-}
-
-// A file of the operator's is never replaced; a missing one is copied, writable. "%1": the shipped
-// files' folder, "%2": the operator's.
-void Test_Plateforme::Prepare_Dossier_data() {
-    QTest::addColumn<Contenus>("modeles");
-    QTest::addColumn<Contenus>("avant");
     QTest::addColumn<Contenus>("apres");
     QTest::addColumn<QString>("erreur");
+    const auto ligne = [](const char* nom, const QStringList& a_cote, const Contenus& avant,
+                          const QString& manque, const char* choix, const Contenus& apres,
+                          const QString& erreur) {
+        QTest::newRow(nom) << a_cote << avant << manque << choix << apres << erreur;
+    };
     const Contenus operateur{{"Liste_Prenom.txt", "F6XYZ        56 PAUL\r\n"}, {"F6XYZ_TORV.log", "un log"}};
     Contenus garde = Livres, sans_phares = Livres;
     garde.insert(operateur);
     sans_phares.remove("Liste_Phare.txt");
-    QTest::newRow("premier lancement") << Livres << Contenus{} << Livres << "";
-    QTest::newRow("fichiers de l'opérateur gardés") << Livres << operateur << garde << "";
-    QTest::newRow("modèle absent")
-        << sans_phares << Contenus{} << sans_phares
-        << "Impossible de copier le fichier %1/Liste_Phare.txt dans le dossier %2 : fichier absent";
-    QTest::newRow("dossier impossible")
-        << Livres << Contenus{{"..", ""}} << Contenus{} << "Impossible de créer le dossier %2.";
+    ligne("construction", {"KEZ_TORV", "FXXXX.txt", "Liste_Phare.txt", "Liste_Prenom.txt"}, {}, "", "bin|",
+          {}, "");
+    ligne("prénoms effacés", {"KEZ_TORV", "Liste_Phare.txt"}, {}, "", "bin|", {}, "");
+    ligne("premier lancement", {"KEZ_TORV"}, {}, "", "maison|share", Livres, "");
+    ligne("fichiers de l'opérateur gardés", {"KEZ_TORV", "F5ABC_TORV.log"}, operateur, "", "maison|share",
+          garde, "");
+    ligne("modèle absent", {"KEZ_TORV"}, {}, "Liste_Phare.txt", "maison|share", sans_phares,
+          "Impossible de copier le fichier %1/Liste_Phare.txt dans le dossier %2 : fichier absent");
 }
 
-void Test_Plateforme::Prepare_Dossier() {
-    QFETCH(Contenus, modeles);
+void Test_Plateforme::Dossier() {
+    QFETCH(QStringList, a_cote);
     QFETCH(Contenus, avant);
+    QFETCH(QString, manque);
+    QFETCH(QString, choix);
     QFETCH(Contenus, apres);
     QFETCH(QString, erreur);
     QTemporaryDir racine;
-    const QString share = racine.filePath("share"), dossier = racine.filePath("maison/KEZ_TORV");
-    for (const QString& nom : modeles.keys()) {
-        Ecrit_Disque(share + '/' + nom, modeles[nom]);
-        QFile::setPermissions(share + '/' + nom, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    const Installation::Lieux lieux{racine.filePath("bin"), racine.filePath("share"),
+                                    racine.filePath("maison")};
+    for (const QString& nom : a_cote)
+        Ecrit_Disque(lieux.programme + '/' + nom, Livres.value(nom, "x"));
+    for (const QString& nom : Livres.keys()) {
+        if (nom != manque)
+            Ecrit_Disque(lieux.donnees + '/' + nom, Livres[nom]);
+        QFile::setPermissions(lieux.donnees + '/' + nom,
+                              QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     }
-    // "..": the operator's folder cannot be made, a file stands where its parent should.
     for (const QString& nom : avant.keys())
-        Ecrit_Disque(nom == ".." ? racine.filePath("maison") : dossier + '/' + nom, avant[nom]);
+        Ecrit_Disque(lieux.utilisateur + '/' + nom, avant[nom]);
+    const Installation::Emplacement emplacement = Installation::Choisit(lieux);
+    QCOMPARE(QString(emplacement.travail + '|' + emplacement.modeles).remove(racine.path() + '/'), choix);
     const QStringList erreurs =
-        erreur.isEmpty() ? QStringList() : QStringList{erreur.replace("%1", share).replace("%2", dossier)};
-    for (int fois = 0; fois < 2; ++fois) {
-        QCOMPARE(Installation::Prepare_Dossier(share, dossier, Livres.keys()), erreurs);
-        QCOMPARE(Lit_Tous(dossier), apres);
+        erreur.isEmpty() ? QStringList()
+                         : QStringList{erreur.replace("%1", lieux.donnees).replace("%2", lieux.utilisateur)};
+    for (int fois = 0; fois < 2 && !emplacement.modeles.isEmpty(); ++fois) {
+        QCOMPARE(Installation::Prepare_Dossier(emplacement.modeles, emplacement.travail, Livres.keys()),
+                 erreurs);
+        QCOMPARE(Lit_Tous(lieux.utilisateur), apres);
     }
     for (const QString& nom : apres.keys())
-        QVERIFY2(QFile::permissions(dossier + '/' + nom) & QFile::WriteOwner, qPrintable(nom));
-    QCOMPARE(Lit_Tous(share), modeles);
-}
-
-// This test program has no data files beside it and none installed: it is taken for an installed
-// copy whose data went missing, and says so once, naming each file, then goes on.
-void Test_Plateforme::Donnees_Introuvables() {
-    QTemporaryDir maison;
-    qputenv("XDG_DATA_HOME", maison.path().toLocal8Bit());
-    Messages_Test messages;
-    const QString dossier = Installation::Repertoire_De_Travail(messages);
-    qunsetenv("XDG_DATA_HOME");
-    QCOMPARE(dossier, maison.filePath(QCoreApplication::applicationName()));
-    QVERIFY(QFileInfo(dossier).isDir());
-    const QString donnees =
-        QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" KEZ_DONNEES_RELATIVES);
-    QStringList lignes;
-    for (const QString& nom : Installation::Fichiers_Donnees())
-        lignes << "Impossible de copier le fichier " + donnees + '/' + nom + " dans le dossier " + dossier +
-                      " : fichier absent";
-    QCOMPARE(messages.textes, QStringList{lignes.join("\r\n")});
-    // What a new working folder needs; the build may ship more.
-    for (const QString& nom : Livres.keys())
-        QVERIFY2(Installation::Fichiers_Donnees().contains(nom), qPrintable(nom));
+        QVERIFY2(QFile::permissions(lieux.utilisateur + '/' + nom) & QFile::WriteOwner, qPrintable(nom));
+    // A portable copy in a folder the operator cannot write starts his folder from its own files.
+    QCOMPARE(Installation::Choisit(lieux, true, false).modeles, lieux.programme);
+    QCOMPARE(Installation::Choisit(lieux, false, true).travail, lieux.utilisateur);
 }
 
 KEZ_TEST(Test_Plateforme)
