@@ -35,6 +35,7 @@ private slots:
     void Textes_Et_Guide();
     void Change_Station_data();
     void Change_Station();
+    void Session_Oublie();
 };
 
 namespace {
@@ -377,6 +378,22 @@ void Test_App::Change_Station() {
                                                  "Cliquez sur une ligne pour l'effacerer"}));
     }
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), log);
+}
+
+// The session forgets the line and the mode before anything hears of the change.
+void Test_App::Session_Oublie() {
+    Repertoire_Test repertoire;
+    Session session(repertoire);
+    session.Choisit_Ligne("    1  F5ABC", {0, QSO});
+    session.Choisit_Mode(true, true);
+    QStringList vu;
+    QObject::connect(&session, &Session::Station_Changee, [&] {
+        vu << session.Indicatif_Station() + '|' + session.Ligne_Selectionnee() + '|' +
+                  QString::number(session.QSO_Selectionne().position) + '|' +
+                  QString::number(session.Mode_Modification() + session.Mode_Insertion());
+    });
+    session.Change_Station("F5ABC");
+    QCOMPARE(vu, QStringList{"F5ABC||-1|0"});
 }
 
 KEZ_TEST(Test_App)
