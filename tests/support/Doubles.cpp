@@ -1,14 +1,10 @@
 #include "support/Doubles.h"
 
-#include "support/Disque.h"
-
-#include <QFile>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
-#include <cerrno>
 #include <limits>
 
 void Messages_Test::Affiche(const QString& texte) {
@@ -20,10 +16,6 @@ void Messages_Test::Affiche(const QString& texte) {
 bool Messages_Test::Demande(const QString& texte) {
     Affiche(texte);
     return reponses.isEmpty() || reponses.takeFirst();
-}
-
-QString Fichiers_Defaillants::Raison_Synchronisation() {
-    return qt_error_string(EIO);
 }
 
 Ecriture Fichiers_Defaillants::Remplace(const QString& chemin, const QByteArray& octets) {
@@ -48,30 +40,12 @@ bool Fichiers_Defaillants::En_Panne(Etape etape) {
     return en_panne;
 }
 
-bool Fichiers_Defaillants::Ouvre(QSaveFile& brouillon) {
-    return !En_Panne(Etape::Ouverture) && Fichiers_Disque::Ouvre(brouillon);
-}
-
 bool Fichiers_Defaillants::Ecrit(QSaveFile& brouillon, const QByteArray& bloc) {
     ++ecritures;
     if (!En_Panne(Etape::Ecriture))
         return Fichiers_Disque::Ecrit(brouillon, bloc);
     brouillon.write(bloc.left(bloc.size() / 2)); // part of the block reaches the scratch file first
     return false;
-}
-
-bool Fichiers_Defaillants::Vide(QSaveFile& brouillon) {
-    return !En_Panne(Etape::Vidage) && Fichiers_Disque::Vide(brouillon);
-}
-
-QString Fichiers_Defaillants::Synchronise(QSaveFile& brouillon) {
-    return En_Panne(Etape::Synchronisation) ? Raison_Synchronisation()
-                                            : Fichiers_Disque::Synchronise(brouillon);
-}
-
-QString Fichiers_Defaillants::Synchronise_Dossier(const QString& dossier) {
-    return En_Panne(Etape::Synchronisation_Dossier) ? Raison_Synchronisation()
-                                                    : Fichiers_Disque::Synchronise_Dossier(dossier);
 }
 
 bool Fichiers_Defaillants::Valide(QSaveFile& brouillon) {
@@ -104,10 +78,6 @@ bool Imprimante_Test::Choisit(QPrinter& imprimante) {
     imprimante.setOutputFormat(QPrinter::PdfFormat);
     imprimante.setOutputFileName(chemin_force.isEmpty() ? Chemin_PDF() : chemin_force);
     return true;
-}
-
-bool Imprimante_Test::Imprime_Quelque_Chose() const {
-    return QFile::exists(Chemin_PDF());
 }
 
 QList<QStringList> Imprimante_Test::Pages() const {
@@ -155,14 +125,6 @@ Plateforme_Test::Plateforme_Test()
           std::make_unique<QSettings>(Fichier_Reglages(), QSettings::IniFormat))),
       plateforme{messages, horloge, repertoire, *parametres, fichiers, imprimante} {
     parametres->Avertit_Par([this](const QString& texte) { messages.Affiche(texte); });
-}
-
-void Plateforme_Test::Ecrit_Fichier(const QString& nom, const QByteArray& octets) const {
-    Ecrit_Disque(Chemin(nom), octets);
-}
-
-QByteArray Plateforme_Test::Lit_Fichier(const QString& nom) const {
-    return Lit_Disque(Chemin(nom));
 }
 
 QString Plateforme_Test::Reglage(const QString& section, const QString& cle) const {

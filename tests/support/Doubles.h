@@ -7,11 +7,14 @@
 #include "app/Parametres.h"
 #include "app/Plateforme.h"
 #include "app/Repertoire.h"
+#include "support/Disque.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <functional>
 #include <memory>
 
@@ -54,7 +57,8 @@ public:
         Validation,
         Synchronisation_Dossier
     };
-    static QString Raison_Synchronisation(); // what the disk answers when a flush fails
+    // The disk's answer to a failed flush.
+    static QString Raison_Synchronisation() { return qt_error_string(EIO); }
     Etape panne = Etape::Aucune;
     int ecriture_en_panne = 1; // with Etape::Ecriture, the block write that fails, from 1 in each rewrite
     int ecritures = 0;         // the block writes tried by the last rewrite
@@ -67,12 +71,22 @@ public:
     Ecriture Remplace(const QString& chemin, const QByteArray& octets) override;
 
 protected:
-    bool Ouvre(QSaveFile& brouillon) override;
+    bool Ouvre(QSaveFile& brouillon) override {
+        return !En_Panne(Etape::Ouverture) && Fichiers_Disque::Ouvre(brouillon);
+    }
     bool Ecrit(QSaveFile& brouillon, const QByteArray& bloc) override;
-    bool Vide(QSaveFile& brouillon) override;
-    QString Synchronise(QSaveFile& brouillon) override;
+    bool Vide(QSaveFile& brouillon) override {
+        return !En_Panne(Etape::Vidage) && Fichiers_Disque::Vide(brouillon);
+    }
+    QString Synchronise(QSaveFile& brouillon) override {
+        return En_Panne(Etape::Synchronisation) ? Raison_Synchronisation()
+                                                : Fichiers_Disque::Synchronise(brouillon);
+    }
     bool Valide(QSaveFile& brouillon) override;
-    QString Synchronise_Dossier(const QString& dossier) override;
+    QString Synchronise_Dossier(const QString& dossier) override {
+        return En_Panne(Etape::Synchronisation_Dossier) ? Raison_Synchronisation()
+                                                        : Fichiers_Disque::Synchronise_Dossier(dossier);
+    }
 
 private:
     bool En_Panne(Etape etape); // whether this step of the rewrite under way fails, counted if so
@@ -89,7 +103,7 @@ public:
     QFont police_au_dialogue;
 
     QString Chemin_PDF() const { return dossier.filePath(QStringLiteral("impression.pdf")); }
-    bool Imprime_Quelque_Chose() const;
+    bool Imprime_Quelque_Chose() const { return QFile::exists(Chemin_PDF()); }
     // The text of each page, one line per printed line, as pdftotext lays it out in the font's own pitch:
     // the columns common to every line (the page margin) are taken off, trailing blanks too.
     QList<QStringList> Pages() const;
@@ -118,8 +132,10 @@ public:
     Plateforme plateforme;
 
     QString Chemin(const QString& nom) const { return repertoire.dossier.filePath(nom); }
-    void Ecrit_Fichier(const QString& nom, const QByteArray& octets) const;
-    QByteArray Lit_Fichier(const QString& nom) const;
+    void Ecrit_Fichier(const QString& nom, const QByteArray& octets) const {
+        Ecrit_Disque(Chemin(nom), octets);
+    }
+    QByteArray Lit_Fichier(const QString& nom) const { return Lit_Disque(Chemin(nom)); }
     // The settings as stored, without the program's table.
     QString Reglage(const QString& section, const QString& cle) const;
     void Ecrit_Reglage(const QString& section, const QString& cle, const QString& valeur) const;
