@@ -372,6 +372,8 @@ void Test_App::Change_Station() {
     QCOMPARE(t.Lit_Fichier("F6OLD_TORV.log"), QSO);
     if (cas.message.isEmpty()) {
         QTRY_VERIFY(!main.findChild<Station*>());
+        QVERIFY(!main.session.Mode_Modification() && !main.session.Mode_Insertion() &&
+                !main.Valide_A->isEnabled());
         main.Modi_Saisie->click();
         main.Annule_Saisie->click();
         QCOMPARE(t.messages.textes, QStringList({"Cliquez sur une ligne pour l'editer",
