@@ -1,12 +1,10 @@
 #include "support/Doubles.h"
 
-#include <QFile>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
-#include <cerrno>
 #include <limits>
 
 void Messages_Test::Affiche(const QString& texte) {
@@ -17,11 +15,7 @@ void Messages_Test::Affiche(const QString& texte) {
 
 bool Messages_Test::Demande(const QString& texte) {
     Affiche(texte);
-    return reponses.isEmpty() ? true : reponses.takeFirst();
-}
-
-QString Fichiers_Defaillants::Raison_Synchronisation() {
-    return qt_error_string(EIO);
+    return reponses.isEmpty() || reponses.takeFirst();
 }
 
 Ecriture Fichiers_Defaillants::Remplace(const QString& chemin, const QByteArray& octets) {
@@ -40,46 +34,25 @@ Lecture_Fichier Fichiers_Defaillants::Lit_Octets(const QString& chemin) {
 }
 
 bool Fichiers_Defaillants::En_Panne(Etape etape) {
-    if (!visee || panne != etape || (etape == Etape::Ecriture && ecritures != ecriture_en_panne))
-        return false;
-    ++pannes;
-    return true;
-}
-
-bool Fichiers_Defaillants::Ouvre(QSaveFile& brouillon) {
-    return !En_Panne(Etape::Ouverture) && Fichiers_Disque::Ouvre(brouillon);
+    const bool en_panne =
+        visee && panne == etape && (etape != Etape::Ecriture || ecritures == ecriture_en_panne);
+    pannes += en_panne;
+    return en_panne;
 }
 
 bool Fichiers_Defaillants::Ecrit(QSaveFile& brouillon, const QByteArray& bloc) {
     ++ecritures;
-    if (En_Panne(Etape::Ecriture)) {
-        // Part of the block reaches the scratch file before the failure.
-        brouillon.write(bloc.left(bloc.size() / 2));
-        return false;
-    }
-    return Fichiers_Disque::Ecrit(brouillon, bloc);
-}
-
-bool Fichiers_Defaillants::Vide(QSaveFile& brouillon) {
-    return !En_Panne(Etape::Vidage) && Fichiers_Disque::Vide(brouillon);
-}
-
-QString Fichiers_Defaillants::Synchronise(QSaveFile& brouillon) {
-    return En_Panne(Etape::Synchronisation) ? Raison_Synchronisation()
-                                            : Fichiers_Disque::Synchronise(brouillon);
-}
-
-QString Fichiers_Defaillants::Synchronise_Dossier(const QString& dossier) {
-    return En_Panne(Etape::Synchronisation_Dossier) ? Raison_Synchronisation()
-                                                    : Fichiers_Disque::Synchronise_Dossier(dossier);
+    if (!En_Panne(Etape::Ecriture))
+        return Fichiers_Disque::Ecrit(brouillon, bloc);
+    brouillon.write(bloc.left(bloc.size() / 2)); // part of the block reaches the scratch file first
+    return false;
 }
 
 bool Fichiers_Defaillants::Valide(QSaveFile& brouillon) {
-    if (En_Panne(Etape::Validation)) {
-        brouillon.cancelWriting();
-        return false;
-    }
-    return Fichiers_Disque::Valide(brouillon);
+    if (!En_Panne(Etape::Validation))
+        return Fichiers_Disque::Valide(brouillon);
+    brouillon.cancelWriting();
+    return false;
 }
 
 namespace {
@@ -88,16 +61,12 @@ namespace {
 QString Sortie(const QString& programme, const QStringList& arguments) {
     QProcess processus;
     processus.start(programme, arguments);
-    if (!processus.waitForFinished(30000) || processus.exitStatus() != QProcess::NormalExit ||
-        processus.exitCode() != 0) {
-        qWarning("%s: %s", qPrintable(programme), processus.readAllStandardError().constData());
-        return {};
-    }
-    return QString::fromUtf8(processus.readAllStandardOutput());
+    if (processus.waitForFinished(30000) && processus.exitStatus() == QProcess::NormalExit &&
+        processus.exitCode() == 0)
+        return QString::fromUtf8(processus.readAllStandardOutput());
+    qWarning("%s: %s", qPrintable(programme), processus.readAllStandardError().constData());
+    return {};
 }
-
-// Courier at 9 points advances 5.4 points a character.
-constexpr const char* Pas_Courier_9 = "5.4";
 
 } // namespace
 
@@ -111,30 +80,22 @@ bool Imprimante_Test::Choisit(QPrinter& imprimante) {
     return true;
 }
 
-QString Imprimante_Test::Chemin_PDF() const {
-    return dossier.filePath(QStringLiteral("impression.pdf"));
-}
-
-bool Imprimante_Test::Imprime_Quelque_Chose() const {
-    return QFile::exists(Chemin_PDF());
-}
-
 QList<QStringList> Imprimante_Test::Pages() const {
-    const QString texte =
-        Sortie(QStringLiteral("pdftotext"), {"-fixed", Pas_Courier_9, "-enc", "UTF-8", Chemin_PDF(), "-"});
-    QList<QStringList> pages;
-    QStringList tranches = texte.split(QLatin1Char('\f'));
+    // Courier at 9 points advances 5.4 points a character.
+    QStringList tranches =
+        Sortie("pdftotext", {"-fixed", "5.4", "-enc", "UTF-8", Chemin_PDF(), "-"}).split('\f');
     tranches.removeLast(); // after the last page break
+    QList<QStringList> pages;
     qsizetype marge = std::numeric_limits<qsizetype>::max();
     for (const QString& tranche : tranches) {
-        QStringList lignes = tranche.split(QLatin1Char('\n'));
+        QStringList lignes = tranche.split('\n');
         if (!lignes.isEmpty() && lignes.last().isEmpty())
             lignes.removeLast();
         for (QString& ligne : lignes) {
-            while (ligne.endsWith(QLatin1Char(' ')))
+            while (ligne.endsWith(' '))
                 ligne.chop(1);
             if (!ligne.isEmpty())
-                marge = qMin(marge, ligne.indexOf(QRegularExpression(QStringLiteral("\\S"))));
+                marge = qMin(marge, ligne.indexOf(QRegularExpression("\\S")));
         }
         pages.append(lignes);
     }
@@ -145,19 +106,17 @@ QList<QStringList> Imprimante_Test::Pages() const {
 }
 
 QString Imprimante_Test::Taille_Page() const {
-    const QString info = Sortie(QStringLiteral("pdfinfo"), {Chemin_PDF()});
-    const QRegularExpressionMatch taille =
-        QRegularExpression(QStringLiteral("Page size:\\s+(\\S+ x \\S+) pts")).match(info);
-    return taille.captured(1);
+    return QRegularExpression("Page size:\\s+(\\S+ x \\S+) pts")
+        .match(Sortie("pdfinfo", {Chemin_PDF()}))
+        .captured(1);
 }
 
 QStringList Imprimante_Test::Polices() const {
     QStringList polices;
-    const QStringList lignes = Sortie(QStringLiteral("pdffonts"), {Chemin_PDF()}).split(QLatin1Char('\n'));
-    for (qsizetype i = 2; i < lignes.size(); ++i) {
+    const QStringList lignes = Sortie("pdffonts", {Chemin_PDF()}).split('\n');
+    for (qsizetype i = 2; i < lignes.size(); ++i)
         if (!lignes[i].isEmpty())
-            polices.append(lignes[i].section(QLatin1Char(' '), 0, 0));
-    }
+            polices.append(lignes[i].section(' ', 0, 0));
     return polices;
 }
 
@@ -168,33 +127,12 @@ Plateforme_Test::Plateforme_Test()
     parametres->Avertit_Par([this](const QString& texte) { messages.Affiche(texte); });
 }
 
-QString Plateforme_Test::Chemin(const QString& nom) const {
-    return repertoire.dossier.filePath(nom);
-}
-
-void Plateforme_Test::Ecrit_Fichier(const QString& nom, const QByteArray& octets) const {
-    QFile fichier(Chemin(nom));
-    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size())
-        qFatal("cannot write test file %s", qPrintable(nom));
-}
-
-QByteArray Plateforme_Test::Lit_Fichier(const QString& nom) const {
-    QFile fichier(Chemin(nom));
-    if (!fichier.open(QIODevice::ReadOnly))
-        return QByteArray("<absent>");
-    return fichier.readAll();
-}
-
-QString Plateforme_Test::Fichier_Reglages() const {
-    return dossier_reglages.filePath(QStringLiteral("TORV.ini"));
-}
-
 QString Plateforme_Test::Reglage(const QString& section, const QString& cle) const {
-    QSettings reglages(Fichier_Reglages(), QSettings::IniFormat);
-    return reglages.value(section + QLatin1Char('/') + cle, QStringLiteral("<absent>")).toString();
+    return QSettings(Fichier_Reglages(), QSettings::IniFormat)
+        .value(section + '/' + cle, "<absent>")
+        .toString();
 }
 
 void Plateforme_Test::Ecrit_Reglage(const QString& section, const QString& cle, const QString& valeur) const {
-    QSettings reglages(Fichier_Reglages(), QSettings::IniFormat);
-    reglages.setValue(section + QLatin1Char('/') + cle, valeur);
+    QSettings(Fichier_Reglages(), QSettings::IniFormat).setValue(section + '/' + cle, valeur);
 }

@@ -7,11 +7,14 @@
 #include "app/Parametres.h"
 #include "app/Plateforme.h"
 #include "app/Repertoire.h"
+#include "support/Disque.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <functional>
 #include <memory>
 
@@ -23,8 +26,7 @@ public:
 
     QStringList textes;
     QList<bool> reponses;
-    // Runs when a box would be shown, for looking at the windows at that moment.
-    std::function<void(const QString&)> a_l_affichage;
+    std::function<void(const QString&)> a_l_affichage; // run as each box would show
 };
 
 class Horloge_Test : public Horloge {
@@ -55,37 +57,40 @@ public:
         Validation,
         Synchronisation_Dossier
     };
-    // What the disk answers when a flush to it fails.
-    static QString Raison_Synchronisation();
+    // The disk's answer to a failed flush.
+    static QString Raison_Synchronisation() { return qt_error_string(EIO); }
     Etape panne = Etape::Aucune;
-    // With Etape::Ecriture, the block write that fails, from 1 in each rewrite.
-    int ecriture_en_panne = 1;
-    // The block writes tried by the last rewrite.
-    int ecritures = 0;
-    // When set, only the rewrites of this file fail.
-    QString cible;
-    // The failures made so far.
-    int pannes = 0;
-    // When set, reading any file fails with this reason.
-    QString lecture_refusee;
+    int ecriture_en_panne = 1; // with Etape::Ecriture, the block write that fails, from 1 in each rewrite
+    int ecritures = 0;         // the block writes tried by the last rewrite
+    QString cible;             // when set, only the rewrites of this file fail
+    int pannes = 0;            // the failures made so far
+    QString lecture_refusee;   // when set, reading any file fails with this reason
 
     using Fichiers_Disque::Remplace;
     Lecture_Fichier Lit_Octets(const QString& chemin) override;
     Ecriture Remplace(const QString& chemin, const QByteArray& octets) override;
 
 protected:
-    bool Ouvre(QSaveFile& brouillon) override;
+    bool Ouvre(QSaveFile& brouillon) override {
+        return !En_Panne(Etape::Ouverture) && Fichiers_Disque::Ouvre(brouillon);
+    }
     bool Ecrit(QSaveFile& brouillon, const QByteArray& bloc) override;
-    bool Vide(QSaveFile& brouillon) override;
-    QString Synchronise(QSaveFile& brouillon) override;
+    bool Vide(QSaveFile& brouillon) override {
+        return !En_Panne(Etape::Vidage) && Fichiers_Disque::Vide(brouillon);
+    }
+    QString Synchronise(QSaveFile& brouillon) override {
+        return En_Panne(Etape::Synchronisation) ? Raison_Synchronisation()
+                                                : Fichiers_Disque::Synchronise(brouillon);
+    }
     bool Valide(QSaveFile& brouillon) override;
-    QString Synchronise_Dossier(const QString& dossier) override;
+    QString Synchronise_Dossier(const QString& dossier) override {
+        return En_Panne(Etape::Synchronisation_Dossier) ? Raison_Synchronisation()
+                                                        : Fichiers_Disque::Synchronise_Dossier(dossier);
+    }
 
 private:
-    // Whether this step of the rewrite under way fails, counting it if so.
-    bool En_Panne(Etape etape);
-
-    bool visee = false; // the rewrite under way is of the file aimed at
+    bool En_Panne(Etape etape); // whether this step of the rewrite under way fails, counted if so
+    bool visee = false;         // the rewrite under way is of the file aimed at
 };
 
 // The real page painter writing a PDF file instead of a printer: the dialog is skipped, or cancelled on
@@ -93,19 +98,17 @@ private:
 class Imprimante_Test : public Imprimante {
 public:
     bool annule = false;
-    // Where the PDF goes instead of the usual temporary file, to make printing fail.
-    QString chemin_force;
+    QString chemin_force; // where the PDF goes instead of the usual temporary file, to make printing fail
     int dialogues = 0;
     QFont police_au_dialogue;
 
-    QString Chemin_PDF() const;
-    bool Imprime_Quelque_Chose() const;
-    // The text of each page, one line per printed line, as pdftotext lays it out in the font's own
-    // pitch: the columns common to every line (the page margin) are taken off, trailing blanks too.
+    QString Chemin_PDF() const { return dossier.filePath(QStringLiteral("impression.pdf")); }
+    bool Imprime_Quelque_Chose() const { return QFile::exists(Chemin_PDF()); }
+    // The text of each page, one line per printed line, as pdftotext lays it out in the font's own pitch:
+    // the columns common to every line (the page margin) are taken off, trailing blanks too.
     QList<QStringList> Pages() const;
-    // The PDF's page size in points and its fonts, as pdfinfo and pdffonts give them.
-    QString Taille_Page() const;
-    QStringList Polices() const;
+    QString Taille_Page() const; // in points, as pdfinfo gives it
+    QStringList Polices() const; // as pdffonts names them
 
 protected:
     bool Choisit(QPrinter& imprimante) override;
@@ -128,11 +131,13 @@ public:
     Imprimante_Test imprimante;
     Plateforme plateforme;
 
-    QString Chemin(const QString& nom) const;
-    void Ecrit_Fichier(const QString& nom, const QByteArray& octets) const;
-    QByteArray Lit_Fichier(const QString& nom) const;
-    // The settings as stored, read without the program's table.
+    QString Chemin(const QString& nom) const { return repertoire.dossier.filePath(nom); }
+    void Ecrit_Fichier(const QString& nom, const QByteArray& octets) const {
+        Ecrit_Disque(Chemin(nom), octets);
+    }
+    QByteArray Lit_Fichier(const QString& nom) const { return Lit_Disque(Chemin(nom)); }
+    // The settings as stored, without the program's table.
     QString Reglage(const QString& section, const QString& cle) const;
     void Ecrit_Reglage(const QString& section, const QString& cle, const QString& valeur) const;
-    QString Fichier_Reglages() const;
+    QString Fichier_Reglages() const { return dossier_reglages.filePath(QStringLiteral("TORV.ini")); }
 };

@@ -30,12 +30,9 @@ QString Tire(QRandomGenerator& hasard, const QStringList& liste) {
 
 QString Indicatif(QRandomGenerator& hasard) {
     QString indicatif = Tire(hasard, Prefixes) + QString::number(hasard.bounded(10));
-    const int lettres = 2 + hasard.bounded(2);
-    for (int i = 0; i < lettres; ++i)
+    for (int i = 0, lettres = 2 + hasard.bounded(2); i < lettres; ++i)
         indicatif += QChar(char16_t(u'A' + hasard.bounded(26)));
-    if (hasard.bounded(20) == 0)
-        indicatif += QStringLiteral("_P");
-    return indicatif;
+    return hasard.bounded(20) == 0 ? indicatif + QStringLiteral("_P") : indicatif;
 }
 
 // A lighthouse of the list, or one made up when there is no list.
@@ -52,20 +49,13 @@ QByteArray Enregistrement_A(QRandomGenerator& hasard, const QDateTime& moment, c
     const QString report = cw ? QStringLiteral("599") : QStringLiteral("59");
     const QString indicatif = Indicatif(hasard);
     const Phare phare = Phare_Contacte(hasard, phares);
-    return Fichier_Texte::Encode(Enregistrement::Compose({
-        indicatif,
-        phare.departement,
-        Tire(hasard, Prenoms),
-        QStringLiteral("PB") + phare.numero_pb,
-        moment.toString(QStringLiteral("dd/MM/yy")),
-        moment.toString(QStringLiteral("HH:mm")),
-        cw ? QStringLiteral("CW") : Tire(hasard, Textes::Modes),
-        Tire(hasard, Textes::Bandes),
-        report,
-        report,
-        phare.nom,
-        hasard.bounded(3) == 0 ? Enregistrement::Marque_QSL : QStringLiteral(" "),
-    }));
+    const QString prenom = Tire(hasard, Prenoms);
+    const QString mode = cw ? QStringLiteral("CW") : Tire(hasard, Textes::Modes);
+    const QString bande = Tire(hasard, Textes::Bandes);
+    return Fichier_Texte::Encode(Enregistrement::Compose(
+        {indicatif, phare.departement, prenom, "PB" + phare.numero_pb, moment.toString("dd/MM/yy"),
+         moment.toString("HH:mm"), mode, bande, report, report, phare.nom,
+         hasard.bounded(3) == 0 ? Enregistrement::Marque_QSL : QStringLiteral(" ")}));
 }
 
 } // namespace
@@ -73,12 +63,10 @@ QByteArray Enregistrement_A(QRandomGenerator& hasard, const QDateTime& moment, c
 QList<QByteArray> Lignes(int nombre, quint32 graine, const QList<Phare>& phares) {
     QRandomGenerator hasard(graine);
     QList<QByteArray> lignes;
-    lignes.reserve(nombre);
     const qint64 pas = nombre > 0 ? Debut.secsTo(Fin) / nombre : 0;
-    for (int i = 0; i < nombre; ++i) {
-        const QDateTime moment = Debut.addSecs(pas * i + hasard.bounded(qMax<qint64>(pas, 1)));
-        lignes.append(Enregistrement_A(hasard, moment, phares));
-    }
+    for (int i = 0; i < nombre; ++i)
+        lignes.append(
+            Enregistrement_A(hasard, Debut.addSecs(pas * i + hasard.bounded(qMax<qint64>(pas, 1))), phares));
     return lignes;
 }
 

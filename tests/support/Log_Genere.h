@@ -6,8 +6,8 @@
 #include <QList>
 
 // Logs as an operator builds them over the years, for the tests and the benchmark that need many
-// QSOs: varied callsigns and first names, references PB1001 to PB1123, dates in order over twenty
-// years from 1996 to 2015 (so both centuries in two-digit years), bands, modes and QSL marks.
+// QSOs: varied callsigns and first names, references PB1001 to PB1123, dates in order from 1996 to
+// 2015 (so both centuries in two-digit years), bands, modes and QSL marks.
 namespace Log_Genere {
 
 // `nombre` records in date order; the same seed gives the same log. Given a lighthouse list, each

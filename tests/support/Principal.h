@@ -5,8 +5,8 @@
 #include <functional>
 #include <vector>
 
-// Each test class is defined in its own .cpp and put on the list of its executable there, by
-// KEZ_TEST(Classe) after its slots; KEZ_TEST_MAIN() runs every class on the list.
+// Each test class is defined in its own .cpp and put on its executable's list there by KEZ_TEST(Classe)
+// after its slots; KEZ_TEST_MAIN() runs every class on the list, its exit status counting those that fail.
 namespace Registre_Tests {
 
 using Lance = std::function<int(int argc, char* argv[])>;
@@ -21,7 +21,6 @@ inline bool Inscrit(Lance lance) {
     return true;
 }
 
-// The exit status counts the classes that failed.
 inline int Execute(int argc, char* argv[]) {
     QApplication application(argc, argv);
     int echecs = 0;
