@@ -2,10 +2,9 @@
 //   verrou <dossier>     holds the folder's lock until killed, after saying "pris" or "refuse"
 //   reecrit <log> <hex>  says "pret", then inserts the record (its bytes in hexadecimal), deletes it,
 //                        and so on until killed
-//   ajoute <log> <hex>   adds the record once, as recording a QSO does: each message shown (its UTF-8 in
-//                        hexadecimal), then "enregistre" or "non enregistre"
+//   ajoute <log> <hex>   adds the record once, as recording a QSO does, and says why the file or its
+//                        folder could not be written: "<raison>|<raison du dossier>"
 #include "app/Fichiers.h"
-#include "app/Messages.h"
 #include "app/Verrou_Dossier.h"
 #include "log/Journal.h"
 
@@ -13,19 +12,10 @@
 #include <QThread>
 #include <cstdio>
 
-static void Dit(const QByteArray& texte) {
-    std::fputs((texte + '\n').constData(), stdout);
+static void Dit(const QString& texte) {
+    std::fputs(qPrintable(texte + '\n'), stdout);
     std::fflush(stdout);
 }
-
-class Messages_Sortie : public Messages {
-public:
-    void Affiche(const QString& texte) override { Dit(texte.toUtf8().toHex()); }
-    bool Demande(const QString& texte) override {
-        Affiche(texte);
-        return true;
-    }
-};
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
@@ -53,9 +43,7 @@ int main(int argc, char* argv[]) {
         }
         return 3;
     }
-    Messages_Sortie messages;
-    const Journal::Lignes lignes = fichiers.Lit(chemin).lignes;
-    const bool fait = Sous_Programmes::Ecriture_Faite(
-        messages, chemin, fichiers.Remplace(chemin, Journal::Ajoute(lignes, enregistrement)));
-    Dit(fait ? "enregistre" : "non enregistre");
+    const Ecriture ecriture =
+        fichiers.Remplace(chemin, Journal::Ajoute(fichiers.Lit(chemin).lignes, enregistrement));
+    Dit(ecriture.raison + '|' + ecriture.raison_dossier);
 }

@@ -1,5 +1,4 @@
 #include "Aide.h"
-#include "app/Textes.h"
 #include "lighthouses/Phares_Francais.h"
 #include "log/Enregistrement.h"
 #include "log/Journal.h"
@@ -19,8 +18,6 @@ private slots:
     void Fichier_Abime_data();
     void Fichier_Abime();
     void Log_Illisible_Un_Moment();
-    void Fin_De_Ligne_Collee_data();
-    void Fin_De_Ligne_Collee();
 };
 
 // The check of one reader: the file's bytes, and what the reader must make of them.
@@ -110,9 +107,8 @@ void Verifie_Prenoms(const QByteArray& fichier, const QStringList& attendu) {
     QVERIFY(t.Lit_Fichier(Prenoms::Nom_Fichier) == Joint_Lignes(lignes));
 }
 
-// The settings read at start-up, {station, bande, mode, date auto}, written there and when the dating is
-// chosen: a damaged or unwritable file is told once, {message}, and the program goes on with the settings
-// it holds; only a station without a usable callsign gets the first-run message.
+// The settings read as the program does, {station, bande, mode}, then written again and again: a damaged
+// or unwritable file is told once, {message}, and the program goes on with the settings it holds.
 void Verifie_Reglages(const QByteArray& fichier, const QStringList& attendu) {
     Plateforme_Test t;
     QFile ini(t.Fichier_Reglages());
@@ -122,19 +118,16 @@ void Verifie_Reglages(const QByteArray& fichier, const QStringList& attendu) {
     ini.close();
     Parametres parametres(std::make_unique<QSettings>(ini.fileName(), QSettings::IniFormat));
     parametres.Avertit_Par([&t](const QString& texte) { t.messages.Affiche(texte); });
-    Plateforme plateforme{t.messages, t.horloge, t.repertoire, parametres, t.fichiers, t.imprimante};
-    Main main(plateforme);
-    main.Form_Load();
-    QCOMPARE(QStringList({main.I_Station->text(), QString::number(main.Bande_A->currentIndex()),
-                          QString::number(main.Mode_A->currentIndex()),
-                          main.Mnu_Date_Man->isChecked() ? "Non" : "Oui"}),
-             attendu.first(4));
-    QCOMPARE(main.Mnu_Date_Auto->isChecked(), !main.Mnu_Date_Man->isChecked());
-    main.Mnu_Date_Man->trigger();
-    QCOMPARE(parametres.Lit(Reglages::Date_Auto, attendu[0]), QStringLiteral("Non"));
+    const QString station = parametres.Indicatif_Station();
+    QCOMPARE(
+        QStringList({station, QString::number(parametres.Lit_Position(Reglages::Bande_Utilisee, station, 12)),
+                     QString::number(parametres.Lit_Position(Reglages::Mode_Utilise, station, 3))}),
+        attendu.first(3));
+    for (const char* valeur : {"Non", "Oui", "Non"})
+        parametres.Ecrit(Reglages::Date_Auto, valeur, station);
+    QCOMPARE(parametres.Lit(Reglages::Date_Auto, station), QStringLiteral("Non"));
     QCOMPARE(t.messages.textes,
-             Message(attendu.value(4)).replaceInStrings("%1", QDir::toNativeSeparators(ini.fileName())) +
-                 Message(attendu[0] == "FXXXX" ? Textes::Premiere_Installation : QString()));
+             Message(attendu.value(3)).replaceInStrings("%1", QDir::toNativeSeparators(ini.fileName())));
 }
 
 } // namespace
@@ -187,16 +180,16 @@ void Test_Entrees_Abimees::Fichier_Abime_data() {
           luc);
     ligne(Verifie_Prenoms, "prenoms, 20 Mo au hasard", Luc + "\r\n" + Vingt_Mo(5), luc);
 
-    const QStringList station{"F5ABC", "0", "0", "Oui"}, sans_station{"FXXXX", "0", "0", "Oui"};
-    const QString abime = QStringLiteral("Le fichier de réglages %1 est abîmé : les réglages qui n'ont pas "
-                                         "pu y être lus reprennent leur valeur par défaut.");
+    const QStringList station{"F5ABC", "0", "0"}, sans_station{"FXXXX", "0", "0"};
+    const QString abime = "Le fichier de réglages %1 est abîmé : les réglages qui n'ont pas pu y être lus "
+                          "reprennent leur valeur par défaut.";
     const QByteArray section = "[Setup%20]\r\nIndicatif%20Station=F5ABC\r\n[Setup%20F5ABC]\r\n";
     ligne(Verifie_Reglages, "reglages vides", "", sans_station);
-    ligne(Verifie_Reglages, "reglages hors limites",
-          section + "bande%20Utilisee=12\r\nMode%20Utilise=-2\r\nDate%20Auto=non\r\n", station);
-    ligne(Verifie_Reglages, "reglages aux limites", section + "bande%20Utilisee=11\r\nMode%20Utilise=-1\r\n",
-          {"F5ABC", "11", "-1", "Oui"});
-    // Each value damaged; the NUL must not end the file there.
+    ligne(Verifie_Reglages, "reglages hors limites", section + "bande%20Utilisee=12\r\nMode%20Utilise=-2",
+          station);
+    ligne(Verifie_Reglages, "reglages aux limites", section + "bande%20Utilisee=11\r\nMode%20Utilise=-1",
+          {"F5ABC", "11", "-1"});
+    // The NUL must not end the file there.
     ligne(Verifie_Reglages, "reglages, valeurs abimees",
           section + "bande%20Utilisee=" + Abimes + "\r\nMode%20Utilise=@ByteArray(\xff)\r\nDate%20Auto=\x9d",
           station);
@@ -204,7 +197,7 @@ void Test_Entrees_Abimees::Fichier_Abime_data() {
           sans_station + QStringList{abime});
     // What can still be read is used, when it is a usable callsign.
     ligne(Verifie_Reglages, "reglages, section tronquee", "[Setup%20\r\nIndicatif%20Station=F5A",
-          {"F5A", "0", "0", "Oui", abime});
+          {"F5A", "0", "0", abime});
     ligne(Verifie_Reglages, "reglages, ligne de 5 Mo",
           "[Setup%20]\nIndicatif%20Station=" + QByteArray(5 << 20, 'A'), sans_station);
     ligne(Verifie_Reglages, "reglages, fins CR seules",
@@ -241,35 +234,6 @@ void Test_Entrees_Abimees::Log_Illisible_Un_Moment() {
     QVERIFY(main.journal.Ajout_Fin_Log(Fichier_Texte::Decode(N)));
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), Joint_Lignes({A, B, N}));
     QCOMPARE(main.Modele_TORV->rowCount(), 3);
-}
-
-// Pasted into a field after its check, a line end would cut the log's line in two: the record button
-// refuses it (a character the file cannot hold is named first), and every file stays as it was.
-void Test_Entrees_Abimees::Fin_De_Ligne_Collee_data() {
-    QTest::addColumn<QString>("texte");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("LF") << "P. Phare\ndu Stiff"
-                        << "Caractere non autorise : code 10";
-    QTest::newRow("non encodable avant un CR") << "P. Ł\r"
-                                               << "Caractere non autorise : Ł";
-}
-
-void Test_Entrees_Abimees::Fin_De_Ligne_Collee() {
-    QFETCH(QString, texte);
-    QFETCH(QString, message);
-    Poste poste({{"F5ABC_TORV.log", ""}});
-    auto& [t, main] = poste;
-    main.Mnu_Date_Man->trigger();
-    Avance_Jusqu_A(main, "QSL_A");
-    Entree(main);
-    main.Rem_A->setText(texte);
-    const QStringList avant = Etat_Saisie(main);
-    Entree(main);
-    QCOMPARE(t.messages.textes, QStringList{message});
-    QCOMPARE(Etat_Saisie(main), avant);
-    QCOMPARE(QDir(t.repertoire.Chemin()).entryList(QDir::Files),
-             (QStringList{"F5ABC_TORV.log", "Liste_Phare.txt"}));
-    QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"), QByteArray());
 }
 
 KEZ_TEST(Test_Entrees_Abimees)

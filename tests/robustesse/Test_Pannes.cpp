@@ -1,14 +1,12 @@
 #include "Aide.h"
-#include "app/Station.h"
-#include "log/Modele_Log.h"
 #include "log/Prenoms.h"
 #include "reports/Rapports_Station.h"
 #include "support/Log_Genere.h"
 
 #include <QCryptographicHash>
-#include <QListView>
-#include <QSettings>
+#include <QScopeGuard>
 #include <QStorageInfo>
+#include <sys/mount.h>
 
 // A rewrite failing at each of its steps, through the file layer or on a real read-only or full disk.
 class Test_Pannes : public QObject {
@@ -23,23 +21,24 @@ using Etape = Fichiers_Defaillants::Etape;
 
 namespace {
 
-// Recording a QSO writes the first-name memory, then the log; every other change of the log rewrites it
-// the same way, and every report is written as the export is.
+// Recording writes the first-name memory, then the log; every other change of the log rewrites it the
+// same way, and every report is written as the export is.
 enum Geste { Enregistrement, Nouvelle_Station, Export };
-enum class Panne { Simulee, Lecture_Seule, Disque_Plein };
+// Collee: no write fails, a line end pasted into an entry field must stop the recording.
+enum class Panne { Simulee, Lecture_Seule, Disque_Plein, Collee };
 const QString Log_Station = "F5ABC_TORV.log", Log_Nouveau = "F6XYZ_TORV.log", Adif = "F5ABC_TORV.adi";
-// A row of the table: the rewrite of `fichier` fails at that step (at that block write, -1 the last).
+
+// The rewrite of `fichier` fails at that step (a block write: the first).
 struct Cas {
-    int geste;
+    Geste geste;
     QString fichier;
     Panne panne;
     Etape etape;
-    int ecriture;
     bool sans_prenoms;
 };
 
-// A log of three blocks, a memory of two: a write can fail first or last. On the real disk, room is
-// left for the memory, not for a log nor for the export.
+// On the full disk, room is left for the memory only: it is written, the log is refused and the memory
+// put back.
 constexpr qint64 Reste_Libre = 448 * 1024;
 void Prepare_Dossier(Plateforme_Test& t, bool sans_prenoms) {
     static const QByteArray log = Joint_Lignes(Log_Genere::Lignes(6000));
@@ -54,59 +53,44 @@ void Prepare_Dossier(Plateforme_Test& t, bool sans_prenoms) {
         t.Ecrit_Fichier(Prenoms::Nom_Fichier, connus);
 }
 
+// The program with a QSO typed, its record button focused.
+void Demarre_Saisie(Main& main) {
+    Demarre(main);
+    main.Mnu_Date_Man->trigger();
+    for (const char* texte : {"f5xyz", "luc", "1004", "", "14/07/06", "10:05", "", "", "", "", "", ""})
+        Saisit(main, texte);
+}
+
+void Fait(Main& main, Geste geste) {
+    if (geste == Enregistrement)
+        Entree(main);
+    else if (geste == Nouvelle_Station)
+        main.journal.Creer_Log_Station("F6XYZ");
+    else
+        main.Mnu_ADIF->trigger();
+}
+
 QString Empreinte(const QByteArray& octets) {
     return QString::number(octets.size()) + ' ' +
            QCryptographicHash::hash(octets, QCryptographicHash::Md5).toHex();
 }
 
-// What a failed rewrite must leave as it was: every file of the folder and every setting, and what the
-// operator sees (the entry, the list and its chosen line, the station and its window).
+// Every file of the folder, and what the operator sees: the entry, the chosen line, the first-name flag.
 QStringList Releve(Main& main, const Plateforme_Test& t) {
-    QStringList releve = Etat_Saisie(main), lignes;
+    QStringList releve = Etat_Saisie(main);
     for (const QString& nom :
          QDir(t.repertoire.Chemin()).entryList(QDir::Files | QDir::Hidden | QDir::System))
         releve << nom + ": " + (nom == "bourre.bin" ? "" : Empreinte(t.Lit_Fichier(nom)));
-    const QSettings reglages(t.Fichier_Reglages(), QSettings::IniFormat);
-    for (const QString& cle : reglages.allKeys())
-        releve << cle + '=' + reglages.value(cle).toString();
-    for (int i = 0; i < main.Modele_TORV->rowCount(); ++i)
-        lignes << main.Modele_TORV->Ligne(i);
-    releve << Empreinte(lignes.join('\n').toUtf8()) << QString::number(main.Liste_TORV->currentIndex().row())
-           << main.session.Ligne_Selectionnee() << main.session.Indicatif_Station() + main.I_Station->text()
-           << QString::number(main.session.Prenom_Nouveau()) + Champ(main)->objectName();
-    for (const Station* station : main.findChildren<Station*>())
-        releve << station->New_Indicatif->text() + QString::number(station->isVisible());
-    return releve.replaceInStrings(t.repertoire.Chemin(), "<dossier>");
+    return releve << main.session.Ligne_Selectionnee() << QString::number(main.session.Prenom_Nouveau());
 }
 
-// Brings the program to the moment of the gesture (a QSO typed, the station window open), then makes it.
-void Geste(Main& main, int geste, bool fait) {
-    if (!fait) {
-        main.Mnu_Date_Man->trigger();
-        for (const char* texte : {"f5xyz", "luc", "1004", "", "14/07/06", "10:05", "", "", "", "", "", ""})
-            Saisit(main, texte);
-    }
-    if (geste == Enregistrement && fait)
-        Entree(main);
-    if (geste == Nouvelle_Station && !fait) {
-        main.Mnu_New_Indicatif->trigger();
-        QTest::keyClicks(main.findChild<Station*>()->New_Indicatif, "f6xyz\r");
-    }
-    if (geste == Nouvelle_Station && fait)
-        QTest::keyClick(main.findChild<Station*>()->Validation, Qt::Key_Return);
-    if (geste == Export && fait)
-        main.Mnu_ADIF->trigger();
-}
-
-// The program once the gesture has succeeded on a disk that works, and the blocks of that file.
-QStringList Apres_Reussite(int geste, bool sans_prenoms, const QString& fichier, int& blocs) {
+// The program once the gesture has succeeded on a disk that works.
+QStringList Apres_Reussite(const Cas& cas) {
     Plateforme_Test t;
-    Prepare_Dossier(t, sans_prenoms);
+    Prepare_Dossier(t, cas.sans_prenoms);
     Main main(t.plateforme);
-    Demarre(main);
-    Geste(main, geste, false);
-    Geste(main, geste, true);
-    blocs = static_cast<int>((t.Lit_Fichier(fichier).size() - 1) / Fichiers_Disque::Taille_Bloc + 1);
+    Demarre_Saisie(main);
+    Fait(main, cas.geste);
     return Releve(main, t);
 }
 
@@ -116,29 +100,27 @@ Q_DECLARE_METATYPE(Cas)
 
 void Test_Pannes::Reecriture_Interrompue_data() {
     QTest::addColumn<Cas>("cas");
-    const auto ligne = [](int geste, const QString& fichier, Panne panne, const char* quoi,
-                          Etape etape = Etape::Aucune, int ecriture = 0, bool sans_prenoms = false) {
-        QTest::addRow("%s, %s", qPrintable(fichier), quoi)
-            << Cas{geste, fichier, panne, etape, ecriture, sans_prenoms};
+    const auto ligne = [](Cas cas, const char* quoi) {
+        QTest::addRow("%s, %s", qPrintable(cas.fichier), quoi) << cas;
     };
     for (const auto& [geste, fichier] : {std::pair{Enregistrement, Prenoms::Nom_Fichier},
                                          {Enregistrement, Log_Station},
                                          {Nouvelle_Station, Log_Nouveau},
                                          {Export, Adif}}) {
-        ligne(geste, fichier, Panne::Simulee, "ouverture", Etape::Ouverture);
-        ligne(geste, fichier, Panne::Simulee, "premier bloc", Etape::Ecriture, 1);
-        ligne(geste, fichier, Panne::Simulee, "dernier bloc", Etape::Ecriture, -1);
-        ligne(geste, fichier, Panne::Simulee, "vidage", Etape::Vidage);
-        ligne(geste, fichier, Panne::Simulee, "synchronisation", Etape::Synchronisation);
-        ligne(geste, fichier, Panne::Simulee, "renommage", Etape::Validation);
-        ligne(geste, fichier, Panne::Simulee, "synchronisation du dossier", Etape::Synchronisation_Dossier);
-        ligne(geste, fichier, fichier == Log_Station ? Panne::Disque_Plein : Panne::Lecture_Seule,
-              "disque reel");
+        ligne({geste, fichier, Panne::Simulee, Etape::Ouverture, false}, "ouverture");
+        ligne({geste, fichier, Panne::Simulee, Etape::Ecriture, false}, "ecriture");
+        ligne({geste, fichier, Panne::Simulee, Etape::Vidage, false}, "vidage");
+        ligne({geste, fichier, Panne::Simulee, Etape::Synchronisation, false}, "synchronisation");
+        ligne({geste, fichier, Panne::Simulee, Etape::Validation, false}, "renommage");
+        ligne({geste, fichier, Panne::Simulee, Etape::Synchronisation_Dossier, false}, "dossier");
+        if (fichier != Log_Station)
+            ligne({geste, fichier, Panne::Lecture_Seule, Etape::Aucune, false}, "disque en lecture seule");
+        if (fichier != Prenoms::Nom_Fichier)
+            ligne({geste, fichier, Panne::Disque_Plein, Etape::Aucune, false}, "disque plein");
     }
     // Without a memory the recording makes one; the log refused, it goes again.
-    ligne(Enregistrement, Log_Station, Panne::Simulee, "sans memoire des prenoms", Etape::Ecriture, 1, true);
-    ligne(Nouvelle_Station, Log_Nouveau, Panne::Disque_Plein, "disque plein");
-    ligne(Export, Adif, Panne::Disque_Plein, "disque plein");
+    ligne({Enregistrement, Log_Station, Panne::Simulee, Etape::Ecriture, true}, "sans memoire des prenoms");
+    ligne({Enregistrement, Log_Station, Panne::Collee, Etape::Aucune, false}, "fin de ligne collee");
 }
 
 // The operator records, starts a station or exports, and the rewrite of one file fails: he is told which
@@ -146,40 +128,50 @@ void Test_Pannes::Reecriture_Interrompue_data() {
 // succeeds once the disk works again.
 void Test_Pannes::Reecriture_Interrompue() {
     QFETCH(Cas, cas);
-    const auto& [geste, fichier, panne, etape, ecriture, sans_prenoms] = cas;
-    int blocs = 0;
-    const QStringList reussite = Apres_Reussite(geste, sans_prenoms, fichier, blocs);
+    const auto& [geste, fichier, panne, etape, sans_prenoms] = cas;
+    const QStringList reussite = Apres_Reussite(cas);
     const QStringList question =
         Message(geste == Enregistrement ? "Voulez vous enregistrer ces données ?" : "");
     const QStringList annonce = Message(geste == Export ? Sous_Programmes::Annonce_Fichier + Adif : "");
     Plateforme_Test t;
-    std::optional<Disque_Monte> disque;
-    if (panne != Panne::Simulee)
-        KEZ_MONTE(disque, t.repertoire.Chemin(), 4 * 1024 * 1024);
+    // A small tmpfs over the folder (root only): file modes do not stop root, a read-only mount does.
+    const QByteArray dossier = QFile::encodeName(t.repertoire.Chemin());
+    const auto monte = [&](unsigned long drapeaux) {
+        return ::mount("tmpfs", dossier.constData(), "tmpfs", drapeaux, "size=4m") == 0;
+    };
+    if ((panne == Panne::Lecture_Seule || panne == Panne::Disque_Plein) && !monte(0))
+        QSKIP("cannot mount a tmpfs here");
+    const auto demonte = qScopeGuard([&] { ::umount2(dossier.constData(), MNT_DETACH); });
     Prepare_Dossier(t, sans_prenoms);
     Main main(t.plateforme);
-    Demarre(main);
-    Geste(main, geste, false);
+    Demarre_Saisie(main);
     t.messages.textes.clear();
     t.fichiers.cible = t.Chemin(fichier);
     t.fichiers.panne = etape;
-    t.fichiers.ecriture_en_panne = ecriture < 0 ? blocs : ecriture;
-    QVERIFY(panne != Panne::Lecture_Seule || disque->Lecture_Seule(true));
+    QVERIFY(panne != Panne::Lecture_Seule || monte(MS_REMOUNT | MS_RDONLY));
     if (panne == Panne::Disque_Plein)
         t.Ecrit_Fichier("bourre.bin",
                         QByteArray(QStorageInfo(t.Chemin("")).bytesAvailable() - Reste_Libre, 0));
+    // Pasted after the field's check, it would cut the log's line in two: the record button refuses it.
+    if (panne == Panne::Collee)
+        main.Rem_A->setText("P. Phare\ndu Stiff");
     const QStringList avant = Releve(main, t);
-    Geste(main, geste, true);
+    Fait(main, geste);
+    if (panne == Panne::Collee) {
+        QCOMPARE(t.messages.textes, QStringList{"Caractere non autorise : code 10"});
+        QCOMPARE(Releve(main, t), avant);
+        return;
+    }
     QCOMPARE(t.fichiers.pannes, panne == Panne::Simulee ? 1 : 0);
     // The disk's failures give the system's reason; the layer's own give the file's, whatever it says.
     const int erreur = panne == Panne::Lecture_Seule ? EROFS : panne == Panne::Disque_Plein ? ENOSPC : EIO;
-    const bool raison_connue =
-        panne != Panne::Simulee || etape == Etape::Synchronisation || etape == Etape::Synchronisation_Dossier;
+    const bool connue =
+        panne != Panne::Simulee || (etape >= Etape::Synchronisation && etape != Etape::Validation);
     const QString raison =
-        raison_connue ? qt_error_string(erreur)
-                      : t.messages.textes.value(question.size()).section(" : ", 1).section("\r\n", 0, 0);
+        connue ? qt_error_string(erreur)
+               : t.messages.textes.value(question.size()).section(" : ", 1).section("\r\n", 0, 0);
     QVERIFY(!raison.isEmpty());
-    // The file replaced, only its folder unconfirmed: the gesture is done (an entry recorded is cleared,
+    // Only the folder unconfirmed, the file is replaced: the gesture is done (an entry recorded is cleared,
     // not left to be recorded twice) and the operator is told.
     const bool fait = etape == Etape::Synchronisation_Dossier;
     const QString texte =
@@ -193,10 +185,10 @@ void Test_Pannes::Reecriture_Interrompue() {
     if (fait)
         return;
     t.fichiers.panne = Etape::Aucune;
-    QVERIFY(!disque || disque->Lecture_Seule(false));
+    QVERIFY(panne != Panne::Lecture_Seule || monte(MS_REMOUNT));
     QFile::remove(t.Chemin("bourre.bin"));
     t.messages.textes.clear();
-    Geste(main, geste, true);
+    Fait(main, geste);
     QCOMPARE(t.messages.textes, question + annonce);
     QCOMPARE(Releve(main, t), reussite);
 }

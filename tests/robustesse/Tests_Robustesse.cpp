@@ -1,0 +1,3 @@
+#include "support/Principal.h"
+
+KEZ_TEST_MAIN()
