@@ -37,20 +37,17 @@ struct Cas {
     bool sans_prenoms;
 };
 
-// On the full disk, room is left for the memory only: it is written, the log is refused and the memory
-// put back.
-constexpr qint64 Reste_Libre = 448 * 1024;
+// On the full disk, room is left for the memory, not for a log nor the export: the memory is written,
+// the log refused and the memory put back.
+constexpr qint64 Reste_Libre = 64 * 1024;
 void Prepare_Dossier(Plateforme_Test& t, bool sans_prenoms) {
     static const QByteArray log = Joint_Lignes(Log_Genere::Lignes(6000));
     Prepare(t);
     t.Ecrit_Fichier(Log_Station, log);
     t.Ecrit_Fichier("FXXXX.txt", log);
     t.Ecrit_Fichier(Adif, "version precedente\r\n");
-    QByteArray connus;
-    for (int i = 0; i < 13000; ++i)
-        connus += Prenoms::Ligne(QStringLiteral("F%1").arg(i), "29", "JEAN").toLatin1() + "\r\n";
     if (!sans_prenoms)
-        t.Ecrit_Fichier(Prenoms::Nom_Fichier, connus);
+        t.Ecrit_Fichier(Prenoms::Nom_Fichier, "F5AAA        29 ANNE\r\nF5BBB        56 YVES\r\n");
 }
 
 // The program with a QSO typed, its record button focused.
@@ -62,12 +59,9 @@ void Demarre_Saisie(Main& main) {
 }
 
 void Fait(Main& main, Geste geste) {
-    if (geste == Enregistrement)
-        Entree(main);
-    else if (geste == Nouvelle_Station)
-        main.journal.Creer_Log_Station("F6XYZ");
-    else
-        main.Mnu_ADIF->trigger();
+    geste == Enregistrement ? Entree(main)
+    : geste == Export       ? main.Mnu_ADIF->trigger()
+                            : void(main.journal.Creer_Log_Station("F6XYZ"));
 }
 
 QString Empreinte(const QByteArray& octets) {
