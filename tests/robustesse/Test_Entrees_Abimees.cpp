@@ -206,15 +206,13 @@ void Test_Entrees_Abimees::Fichier_Abime() {
     lecteur(fichier, attendu);
 }
 
-// A log that cannot be read at start-up (a disk slow to come back) is told, and never taken for the
-// empty list shown meanwhile: nothing is written over it, and once read recording keeps every QSO.
+// A log that cannot be read (a disk slow to come back) is told, and never taken for the empty list shown
+// meanwhile: nothing is written over it, and once read again recording keeps every QSO.
 void Test_Entrees_Abimees::Log_Illisible_Un_Moment() {
-    Plateforme_Test t;
-    Main main(t.plateforme);
-    t.Ecrit_Reglage("Setup ", "Indicatif Station", "F5ABC");
-    t.Ecrit_Fichier("F5ABC_TORV.log", Joint_Lignes({A, B}));
+    Poste poste({{"F5ABC_TORV.log", Joint_Lignes({A, B})}});
+    auto& [t, main] = poste;
     t.fichiers.lecture_refusee = QStringLiteral("disque absent");
-    main.Form_Load();
+    main.journal.Lecture_Log();
     QCOMPARE(main.Modele_TORV->rowCount(), 0);
     QVERIFY(!main.journal.Ajout_Fin_Log(Fichier_Texte::Decode(N)));
     QCOMPARE(t.messages.textes, QStringList(2, "Impossible de lire le fichier " + t.Chemin("F5ABC_TORV.log") +

@@ -21,26 +21,15 @@ using Etape = Fichiers_Defaillants::Etape;
 
 namespace {
 
-// Recording writes the first-name memory, then the log; every other change of the log rewrites it the
-// same way, and every report is written as the export is.
+// Recording writes the first-name memory, then the log; the other changes and reports write as these do.
 enum Geste { Enregistrement, Nouvelle_Station, Export };
-// Collee: no write fails, a line end pasted into an entry field must stop the recording.
+// Collee: no write fails, but a line end pasted into the entry must stop the recording.
 enum class Panne { Simulee, Lecture_Seule, Disque_Plein, Collee };
 const QString Log_Station = "F5ABC_TORV.log", Log_Nouveau = "F6XYZ_TORV.log", Adif = "F5ABC_TORV.adi";
 
-// The rewrite of `fichier` fails at that step (a block write: the first).
-struct Cas {
-    Geste geste;
-    QString fichier;
-    Panne panne;
-    Etape etape;
-    bool sans_prenoms;
-};
-
-// On the full disk, room is left for the memory, not for a log nor the export: the memory is written,
-// the log refused and the memory put back.
-constexpr qint64 Reste_Libre = 64 * 1024;
-void Prepare_Dossier(Plateforme_Test& t, bool sans_prenoms) {
+// The program with a QSO typed, its record button focused. A full disk leaves room for the memory, not
+// for a log: the memory is written, then put back.
+void Demarre_Saisie(Plateforme_Test& t, Main& main, bool sans_prenoms) {
     static const QByteArray log = Joint_Lignes(Log_Genere::Lignes(6000));
     Prepare(t);
     t.Ecrit_Fichier(Log_Station, log);
@@ -48,25 +37,19 @@ void Prepare_Dossier(Plateforme_Test& t, bool sans_prenoms) {
     t.Ecrit_Fichier(Adif, "version precedente\r\n");
     if (!sans_prenoms)
         t.Ecrit_Fichier(Prenoms::Nom_Fichier, "F5AAA        29 ANNE\r\nF5BBB        56 YVES\r\n");
-}
-
-// The program with a QSO typed, its record button focused.
-void Demarre_Saisie(Main& main) {
     Demarre(main);
     main.Mnu_Date_Man->trigger();
     for (const char* texte : {"f5xyz", "luc", "1004", "", "14/07/06", "10:05", "", "", "", "", "", ""})
         Saisit(main, texte);
 }
 
-void Fait(Main& main, Geste geste) {
-    geste == Enregistrement ? Entree(main)
-    : geste == Export       ? main.Mnu_ADIF->trigger()
-                            : void(main.journal.Creer_Log_Station("F6XYZ"));
-}
-
-QString Empreinte(const QByteArray& octets) {
-    return QString::number(octets.size()) + ' ' +
-           QCryptographicHash::hash(octets, QCryptographicHash::Md5).toHex();
+void Fait(Main& main, int geste) {
+    if (geste == Enregistrement)
+        Entree(main);
+    else if (geste == Nouvelle_Station)
+        main.journal.Creer_Log_Station("F6XYZ");
+    else
+        main.Mnu_ADIF->trigger();
 }
 
 // Every file of the folder, and what the operator sees: the entry, the chosen line, the first-name flag.
@@ -74,61 +57,68 @@ QStringList Releve(Main& main, const Plateforme_Test& t) {
     QStringList releve = Etat_Saisie(main);
     for (const QString& nom :
          QDir(t.repertoire.Chemin()).entryList(QDir::Files | QDir::Hidden | QDir::System))
-        releve << nom + ": " + (nom == "bourre.bin" ? "" : Empreinte(t.Lit_Fichier(nom)));
+        releve << nom + ' ' + QCryptographicHash::hash(t.Lit_Fichier(nom), QCryptographicHash::Md5).toHex();
     return releve << main.session.Ligne_Selectionnee() << QString::number(main.session.Prenom_Nouveau());
 }
 
-// The program once the gesture has succeeded on a disk that works.
-QStringList Apres_Reussite(const Cas& cas) {
+// The same gesture once made on a disk that works.
+QStringList Reussite(int geste, bool sans_prenoms) {
     Plateforme_Test t;
-    Prepare_Dossier(t, cas.sans_prenoms);
     Main main(t.plateforme);
-    Demarre_Saisie(main);
-    Fait(main, cas.geste);
+    Demarre_Saisie(t, main, sans_prenoms);
+    Fait(main, geste);
     return Releve(main, t);
 }
 
 } // namespace
 
-Q_DECLARE_METATYPE(Cas)
-
 void Test_Pannes::Reecriture_Interrompue_data() {
-    QTest::addColumn<Cas>("cas");
-    const auto ligne = [](Cas cas, const char* quoi) {
-        QTest::addRow("%s, %s", qPrintable(cas.fichier), quoi) << cas;
+    QTest::addColumn<int>("geste");
+    QTest::addColumn<QString>("fichier"); // whose rewrite fails
+    QTest::addColumn<Panne>("panne");
+    QTest::addColumn<Etape>("etape");
+    QTest::addColumn<bool>("sans_prenoms");
+    const auto ligne = [](int geste, const QString& fichier, Panne panne, Etape etape,
+                          bool sans_prenoms = false) {
+        const char* const quoi[]{"ouverture",       "ecriture",  "vidage",
+                                 "synchronisation", "renommage", "dossier"};
+        const char* const disque[]{"", "disque en lecture seule", "disque plein", "fin de ligne collee"};
+        QTest::addRow("%s, %s%s%s", qPrintable(fichier), etape == Etape::Aucune ? "" : quoi[int(etape) - 1],
+                      disque[int(panne)], sans_prenoms ? " sans memoire des prenoms" : "")
+            << geste << fichier << panne << etape << sans_prenoms;
     };
     for (const auto& [geste, fichier] : {std::pair{Enregistrement, Prenoms::Nom_Fichier},
                                          {Enregistrement, Log_Station},
                                          {Nouvelle_Station, Log_Nouveau},
                                          {Export, Adif}}) {
-        ligne({geste, fichier, Panne::Simulee, Etape::Ouverture, false}, "ouverture");
-        ligne({geste, fichier, Panne::Simulee, Etape::Ecriture, false}, "ecriture");
-        ligne({geste, fichier, Panne::Simulee, Etape::Vidage, false}, "vidage");
-        ligne({geste, fichier, Panne::Simulee, Etape::Synchronisation, false}, "synchronisation");
-        ligne({geste, fichier, Panne::Simulee, Etape::Validation, false}, "renommage");
-        ligne({geste, fichier, Panne::Simulee, Etape::Synchronisation_Dossier, false}, "dossier");
+        for (const Etape etape : {Etape::Ouverture, Etape::Ecriture, Etape::Vidage, Etape::Synchronisation,
+                                  Etape::Validation, Etape::Synchronisation_Dossier})
+            ligne(geste, fichier, Panne::Simulee, etape);
         if (fichier != Log_Station)
-            ligne({geste, fichier, Panne::Lecture_Seule, Etape::Aucune, false}, "disque en lecture seule");
+            ligne(geste, fichier, Panne::Lecture_Seule, Etape::Aucune);
         if (fichier != Prenoms::Nom_Fichier)
-            ligne({geste, fichier, Panne::Disque_Plein, Etape::Aucune, false}, "disque plein");
+            ligne(geste, fichier, Panne::Disque_Plein, Etape::Aucune);
     }
     // Without a memory the recording makes one; the log refused, it goes again.
-    ligne({Enregistrement, Log_Station, Panne::Simulee, Etape::Ecriture, true}, "sans memoire des prenoms");
-    ligne({Enregistrement, Log_Station, Panne::Collee, Etape::Aucune, false}, "fin de ligne collee");
+    ligne(Enregistrement, Log_Station, Panne::Simulee, Etape::Ecriture, true);
+    ligne(Enregistrement, Log_Station, Panne::Collee, Etape::Aucune);
 }
 
 // The operator records, starts a station or exports, and the rewrite of one file fails: he is told which
 // file and why, every file stays byte for byte, all he typed is still on screen, and the same gesture
 // succeeds once the disk works again.
 void Test_Pannes::Reecriture_Interrompue() {
-    QFETCH(Cas, cas);
-    const auto& [geste, fichier, panne, etape, sans_prenoms] = cas;
-    const QStringList reussite = Apres_Reussite(cas);
+    QFETCH(int, geste);
+    QFETCH(QString, fichier);
+    QFETCH(Panne, panne);
+    QFETCH(Etape, etape);
+    QFETCH(bool, sans_prenoms);
+    const QStringList reussite = Reussite(geste, sans_prenoms);
     const QStringList question =
         Message(geste == Enregistrement ? "Voulez vous enregistrer ces données ?" : "");
     const QStringList annonce = Message(geste == Export ? Sous_Programmes::Annonce_Fichier + Adif : "");
     Plateforme_Test t;
-    // A small tmpfs over the folder (root only): file modes do not stop root, a read-only mount does.
+    // A tmpfs over the folder (root only): file modes do not stop root, a read-only mount does.
     const QByteArray dossier = QFile::encodeName(t.repertoire.Chemin());
     const auto monte = [&](unsigned long drapeaux) {
         return ::mount("tmpfs", dossier.constData(), "tmpfs", drapeaux, "size=4m") == 0;
@@ -136,17 +126,15 @@ void Test_Pannes::Reecriture_Interrompue() {
     if ((panne == Panne::Lecture_Seule || panne == Panne::Disque_Plein) && !monte(0))
         QSKIP("cannot mount a tmpfs here");
     const auto demonte = qScopeGuard([&] { ::umount2(dossier.constData(), MNT_DETACH); });
-    Prepare_Dossier(t, sans_prenoms);
     Main main(t.plateforme);
-    Demarre_Saisie(main);
+    Demarre_Saisie(t, main, sans_prenoms);
     t.messages.textes.clear();
     t.fichiers.cible = t.Chemin(fichier);
     t.fichiers.panne = etape;
     QVERIFY(panne != Panne::Lecture_Seule || monte(MS_REMOUNT | MS_RDONLY));
-    if (panne == Panne::Disque_Plein)
-        t.Ecrit_Fichier("bourre.bin",
-                        QByteArray(QStorageInfo(t.Chemin("")).bytesAvailable() - Reste_Libre, 0));
-    // Pasted after the field's check, it would cut the log's line in two: the record button refuses it.
+    if (panne == Panne::Disque_Plein && QDir(t.Chemin("")).mkdir("plein"))
+        t.Ecrit_Fichier("plein/0", QByteArray(QStorageInfo(t.Chemin("")).bytesAvailable() - 64 * 1024, 0));
+    // Pasted after the field's check, it would cut the log's line in two.
     if (panne == Panne::Collee)
         main.Rem_A->setText("P. Phare\ndu Stiff");
     const QStringList avant = Releve(main, t);
@@ -165,8 +153,7 @@ void Test_Pannes::Reecriture_Interrompue() {
         connue ? qt_error_string(erreur)
                : t.messages.textes.value(question.size()).section(" : ", 1).section("\r\n", 0, 0);
     QVERIFY(!raison.isEmpty());
-    // Only the folder unconfirmed, the file is replaced: the gesture is done (an entry recorded is cleared,
-    // not left to be recorded twice) and the operator is told.
+    // Only the folder unconfirmed, the file is replaced: the gesture is done, not left to be made twice.
     const bool fait = etape == Etape::Synchronisation_Dossier;
     const QString texte =
         fait ? "Le fichier %1 a été enregistré, mais le disque n'a pas confirmé l'écriture du "
@@ -180,7 +167,7 @@ void Test_Pannes::Reecriture_Interrompue() {
         return;
     t.fichiers.panne = Etape::Aucune;
     QVERIFY(panne != Panne::Lecture_Seule || monte(MS_REMOUNT));
-    QFile::remove(t.Chemin("bourre.bin"));
+    QFile::remove(t.Chemin("plein/0"));
     t.messages.textes.clear();
     Fait(main, geste);
     QCOMPARE(t.messages.textes, question + annonce);

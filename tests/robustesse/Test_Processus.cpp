@@ -30,31 +30,25 @@ QByteArray Lance_Aide(QProcess& aide, const QStringList& arguments) {
     return aide.canReadLine() ? aide.readLine().trimmed() : QByteArray("<rien>");
 }
 
-// Ends it at once, as a crash or a power cut would: no clean-up of its own runs.
-void Tue(QProcess& aide) {
-    aide.kill();
-    aide.waitForFinished(10000);
-}
-
 } // namespace
 
 // A second copy is told and touches nothing; the lock of a copy that died is taken over, and goes with
 // the copy that holds it.
 void Test_Processus::Verrou_Du_Dossier() {
     Plateforme_Test t;
-    const QString deja = QStringLiteral("KEZ_TORV est déjà ouvert dans ce dossier.");
     QProcess autre;
     QCOMPARE(Lance_Aide(autre, {"verrou", t.repertoire.Chemin()}), QByteArray("pris"));
     const QByteArray verrou = t.Lit_Fichier("KEZ_TORV.lock");
     QVERIFY(!Sous_Programmes::Verrouille_Dossier(t.repertoire, t.messages));
     QCOMPARE(t.Lit_Fichier("KEZ_TORV.lock"), verrou);
-    Tue(autre);
+    autre.kill();
+    autre.waitForFinished();
     auto le_mien = Sous_Programmes::Verrouille_Dossier(t.repertoire, t.messages);
     QVERIFY(le_mien);
     QVERIFY(t.Lit_Fichier("KEZ_TORV.lock")
                 .startsWith(QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
     QVERIFY(!Sous_Programmes::Verrouille_Dossier(t.repertoire, t.messages));
-    QCOMPARE(t.messages.textes, QStringList(2, deja));
+    QCOMPARE(t.messages.textes, QStringList(2, "KEZ_TORV est déjà ouvert dans ce dossier."));
     le_mien.reset();
     QCOMPARE(t.Lit_Fichier("KEZ_TORV.lock"), QByteArray("<absent>"));
 }
@@ -85,7 +79,9 @@ void Test_Processus::Log_Entier_Apres_Chaque_Coupure() {
         QCOMPARE(Lance_Aide(aide, {"reecrit", log, enregistrement.toHex()}), QByteArray("pret"));
         QThread::msleep(hasard.bounded(fenetre));
         QCOMPARE(aide.state(), QProcess::Running);
-        Tue(aide);
+        // Killed at once, as a crash or a power cut would: no clean-up of its own runs.
+        aide.kill();
+        aide.waitForFinished();
         const QByteArray apres = t.Lit_Fichier("F5ABC_TORV.log");
         QVERIFY2(apres == ancien || apres == nouveau, qPrintable(QStringLiteral("coupure %1").arg(coupure)));
         nouveaux += apres == nouveau;
@@ -94,9 +90,9 @@ void Test_Processus::Log_Entier_Apres_Chaque_Coupure() {
     QVERIFY2(nouveaux > 0 && nouveaux < 30, qPrintable(QString::number(nouveaux)));
 }
 
-// A QSO added by the program's own code in another process, on a disk whose flushes fail with the
-// kernel's own EIO: the scratch file unflushed, the rewrite fails and the log stays byte for byte; only
-// the folder unflushed, the log holds the QSO and the folder is reported. No scratch file is left.
+// The log rewritten in another process on a disk whose flushes fail with the kernel's own EIO: the scratch
+// file unflushed, the rewrite fails and the log stays byte for byte; only the folder unflushed, the log
+// holds the QSO and the folder is reported. No scratch file is left.
 void Test_Processus::Disque_Qui_Refuse_De_Synchroniser_data() {
     QTest::addColumn<QString>("panne");
     QTest::newRow("fichier") << "fichier";
@@ -116,14 +112,14 @@ void Test_Processus::Disque_Qui_Refuse_De_Synchroniser() {
     // Under AddressSanitizer, whose library then no longer comes first.
     environnement.insert("ASAN_OPTIONS", environnement.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
     aide.setProcessEnvironment(environnement);
-    aide.start(KEZ_PROCESSUS, {"ajoute", t.Chemin("F5ABC_TORV.log"), enregistrement.toHex()});
+    QCOMPARE(Lance_Aide(aide, {"reecrit", t.Chemin("F5ABC_TORV.log"), enregistrement.toHex()}),
+             QByteArray("pret"));
     QVERIFY(aide.waitForFinished(30000));
-    const bool enregistre = panne == "dossier";
+    const bool dossier = panne == "dossier";
     const QString eio = qt_error_string(EIO);
-    QCOMPARE(QString::fromLocal8Bit(aide.readAllStandardOutput()),
-             enregistre ? '|' + eio + '\n' : eio + "|\n");
+    QCOMPARE(QString::fromLocal8Bit(aide.readAllStandardOutput()), dossier ? '|' + eio + '\n' : eio + "|\n");
     QCOMPARE(t.Lit_Fichier("F5ABC_TORV.log"),
-             Joint_Lignes(enregistre ? Journal::Ajoute(lignes, enregistrement) : lignes));
+             Joint_Lignes(dossier ? Journal::Insere(lignes, enregistrement) : lignes));
     QCOMPARE(QDir(t.repertoire.Chemin()).entryList(QDir::Files | QDir::Hidden),
              QStringList{"F5ABC_TORV.log"});
 }
