@@ -1,6 +1,5 @@
-// Loaded into the helper with LD_PRELOAD, so that the kernel's own answer to a flush is a failure (EIO),
-// as from a failing disk: with KEZ_DISQUE_DEFAILLANT=fichier every flush of a file fails, with
-// KEZ_DISQUE_DEFAILLANT=dossier only that of a folder. Otherwise the system's own call runs.
+// Preloaded into the helper: the flushes of files (KEZ_DISQUE_DEFAILLANT=fichier) or of folders (=dossier)
+// fail with EIO, as on a failing disk; the others run.
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>

@@ -1,8 +1,6 @@
-// A second program running the program's own code, for the tests that need another process:
-//   verrou <dossier>     holds the folder's lock until killed, after saying "pris" or "refuse"
-//   reecrit <log> <hex>  says "pret", then inserts the record (its bytes in hexadecimal), deletes it, and
-//                        so on until killed, or until a rewrite fails: then says "<raison>|<raison du
-//                        dossier>"
+// Another process running the program's own code. "verrou <dossier>": holds the lock, after saying "pris"
+// or "refuse". "reecrit <log> <hex>": says "pret", then inserts the record, deletes it, and so on, until a
+// rewrite fails: then says "<raison>|<raison du dossier>".
 #include "app/Fichiers.h"
 #include "app/Verrou_Dossier.h"
 #include "log/Journal.h"

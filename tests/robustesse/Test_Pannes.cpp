@@ -23,12 +23,12 @@ namespace {
 
 // Recording writes the first-name memory, then the log; the other changes and reports write as these do.
 enum Geste { Enregistrement, Nouvelle_Station, Export };
-// Collee: no write fails, but a line end pasted into the entry must stop the recording.
-enum class Panne { Simulee, Lecture_Seule, Disque_Plein, Collee };
+// Sans_Memoire: the layer fails, there being no first-name memory yet; Collee: no write fails, but a line
+// end pasted into the entry must stop the recording; then the real disk's failures.
+enum class Panne { Simulee, Sans_Memoire, Collee, Lecture_Seule, Disque_Plein };
 const QString Log_Station = "F5ABC_TORV.log", Log_Nouveau = "F6XYZ_TORV.log", Adif = "F5ABC_TORV.adi";
 
-// The program with a QSO typed, its record button focused. A full disk leaves room for the memory, not
-// for a log: the memory is written, then put back.
+// A QSO typed, its record button focused.
 void Demarre_Saisie(Plateforme_Test& t, Main& main, bool sans_prenoms) {
     static const QByteArray log = Joint_Lignes(Log_Genere::Lignes(6000));
     Prepare(t);
@@ -52,7 +52,7 @@ void Fait(Main& main, int geste) {
         main.Mnu_ADIF->trigger();
 }
 
-// Every file of the folder, and what the operator sees: the entry, the chosen line, the first-name flag.
+// The files' bytes and what the operator sees.
 QStringList Releve(Main& main, const Plateforme_Test& t) {
     QStringList releve = Etat_Saisie(main);
     for (const QString& nom :
@@ -77,15 +77,13 @@ void Test_Pannes::Reecriture_Interrompue_data() {
     QTest::addColumn<QString>("fichier"); // whose rewrite fails
     QTest::addColumn<Panne>("panne");
     QTest::addColumn<Etape>("etape");
-    QTest::addColumn<bool>("sans_prenoms");
-    const auto ligne = [](int geste, const QString& fichier, Panne panne, Etape etape,
-                          bool sans_prenoms = false) {
-        const char* const quoi[]{"ouverture",       "ecriture",  "vidage",
-                                 "synchronisation", "renommage", "dossier"};
-        const char* const disque[]{"", "disque en lecture seule", "disque plein", "fin de ligne collee"};
-        QTest::addRow("%s, %s%s%s", qPrintable(fichier), etape == Etape::Aucune ? "" : quoi[int(etape) - 1],
-                      disque[int(panne)], sans_prenoms ? " sans memoire des prenoms" : "")
-            << geste << fichier << panne << etape << sans_prenoms;
+    const auto ligne = [](int geste, const QString& fichier, Panne panne, Etape etape) {
+        const QStringList etapes{"",          "ouverture", "ecriture", "vidage", "synchronisation",
+                                 "renommage", "dossier"};
+        const QStringList pannes{"", "sans memoire des prenoms", "fin de ligne collee",
+                                 "disque en lecture seule", "disque plein"};
+        QTest::addRow("%s, %s", qPrintable(fichier), qPrintable(etapes[int(etape)] + pannes[int(panne)]))
+            << geste << fichier << panne << etape;
     };
     for (const auto& [geste, fichier] : {std::pair{Enregistrement, Prenoms::Nom_Fichier},
                                          {Enregistrement, Log_Station},
@@ -100,30 +98,29 @@ void Test_Pannes::Reecriture_Interrompue_data() {
             ligne(geste, fichier, Panne::Disque_Plein, Etape::Aucune);
     }
     // Without a memory the recording makes one; the log refused, it goes again.
-    ligne(Enregistrement, Log_Station, Panne::Simulee, Etape::Ecriture, true);
+    ligne(Enregistrement, Log_Station, Panne::Sans_Memoire, Etape::Ecriture);
     ligne(Enregistrement, Log_Station, Panne::Collee, Etape::Aucune);
 }
 
-// The operator records, starts a station or exports, and the rewrite of one file fails: he is told which
-// file and why, every file stays byte for byte, all he typed is still on screen, and the same gesture
-// succeeds once the disk works again.
+// He is told which file and why, nothing changes, and the gesture succeeds once the disk works again.
 void Test_Pannes::Reecriture_Interrompue() {
     QFETCH(int, geste);
     QFETCH(QString, fichier);
     QFETCH(Panne, panne);
     QFETCH(Etape, etape);
-    QFETCH(bool, sans_prenoms);
+    const bool sans_prenoms = panne == Panne::Sans_Memoire, reel = panne >= Panne::Lecture_Seule;
     const QStringList reussite = Reussite(geste, sans_prenoms);
     const QStringList question =
         Message(geste == Enregistrement ? "Voulez vous enregistrer ces données ?" : "");
     const QStringList annonce = Message(geste == Export ? Sous_Programmes::Annonce_Fichier + Adif : "");
     Plateforme_Test t;
-    // A tmpfs over the folder (root only): file modes do not stop root, a read-only mount does.
+    // A tmpfs (root only): file modes do not stop root, a read-only mount does. A full one leaves room for
+    // the memory, not for a log: the memory is written, then put back.
     const QByteArray dossier = QFile::encodeName(t.repertoire.Chemin());
     const auto monte = [&](unsigned long drapeaux) {
         return ::mount("tmpfs", dossier.constData(), "tmpfs", drapeaux, "size=4m") == 0;
     };
-    if ((panne == Panne::Lecture_Seule || panne == Panne::Disque_Plein) && !monte(0))
+    if (reel && !monte(0))
         QSKIP("cannot mount a tmpfs here");
     const auto demonte = qScopeGuard([&] { ::umount2(dossier.constData(), MNT_DETACH); });
     Main main(t.plateforme);
@@ -144,11 +141,10 @@ void Test_Pannes::Reecriture_Interrompue() {
         QCOMPARE(Releve(main, t), avant);
         return;
     }
-    QCOMPARE(t.fichiers.pannes, panne == Panne::Simulee ? 1 : 0);
+    QCOMPARE(t.fichiers.pannes, reel ? 0 : 1);
     // The disk's failures give the system's reason; the layer's own give the file's, whatever it says.
     const int erreur = panne == Panne::Lecture_Seule ? EROFS : panne == Panne::Disque_Plein ? ENOSPC : EIO;
-    const bool connue =
-        panne != Panne::Simulee || (etape >= Etape::Synchronisation && etape != Etape::Validation);
+    const bool connue = reel || (etape >= Etape::Synchronisation && etape != Etape::Validation);
     const QString raison =
         connue ? qt_error_string(erreur)
                : t.messages.textes.value(question.size()).section(" : ", 1).section("\r\n", 0, 0);
