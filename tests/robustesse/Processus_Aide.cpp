@@ -6,13 +6,8 @@
 #include "log/Journal.h"
 
 #include <QCoreApplication>
+#include <QTextStream>
 #include <QThread>
-#include <cstdio>
-
-static void Dit(const QString& texte) {
-    std::fputs(qPrintable(texte + '\n'), stdout);
-    std::fflush(stdout);
-}
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
@@ -20,11 +15,11 @@ int main(int argc, char* argv[]) {
     const QByteArray enregistrement = QByteArray::fromHex(arguments.value(3).toLatin1());
     if (arguments.value(1) == "verrou") {
         Verrou_Dossier verrou(arguments.value(2));
-        Dit(verrou.Prend() == Verrou_Dossier::Etat::Pris ? "pris" : "refuse");
+        QTextStream(stdout) << (verrou.Prend() == Verrou_Dossier::Etat::Pris ? "pris" : "refuse") << Qt::endl;
         for (;;)
             QThread::sleep(1);
     }
-    Dit("pret");
+    QTextStream(stdout) << "pret" << Qt::endl;
     for (Fichiers_Disque fichiers;;) {
         const Journal::Lignes lignes = fichiers.Lit(arguments.value(2)).lignes;
         const qsizetype place = lignes.indexOf(enregistrement);
@@ -32,7 +27,7 @@ int main(int argc, char* argv[]) {
             arguments.value(2), place >= 0 ? *Journal::Supprime(lignes, {place, enregistrement})
                                            : Journal::Insere(lignes, enregistrement));
         if (!ecriture.raison.isEmpty() || !ecriture.raison_dossier.isEmpty()) {
-            Dit(ecriture.raison + '|' + ecriture.raison_dossier);
+            QTextStream(stdout) << ecriture.raison << '|' << ecriture.raison_dossier << Qt::endl;
             return 0;
         }
     }

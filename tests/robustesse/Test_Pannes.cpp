@@ -23,12 +23,10 @@ namespace {
 
 // Recording writes the first-name memory, then the log; the other changes and reports write as these do.
 enum Geste { Enregistrement, Nouvelle_Station, Export };
-// Sans_Memoire: the layer fails, there being no first-name memory yet; Collee: no write fails, but a line
-// end pasted into the entry must stop the recording; then the real disk's failures.
+// Sans_Memoire: no first-name memory yet; Collee: a line end pasted in the entry must stop the recording.
 enum class Panne { Simulee, Sans_Memoire, Collee, Lecture_Seule, Disque_Plein };
 const QString Log_Station = "F5ABC_TORV.log", Log_Nouveau = "F6XYZ_TORV.log", Adif = "F5ABC_TORV.adi";
 
-// A QSO typed, its record button focused.
 void Demarre_Saisie(Plateforme_Test& t, Main& main, bool sans_prenoms) {
     static const QByteArray log = Joint_Lignes(Log_Genere::Lignes(6000));
     Prepare(t);
@@ -55,8 +53,7 @@ void Fait(Main& main, int geste) {
 // The files' bytes and what the operator sees.
 QStringList Releve(Main& main, const Plateforme_Test& t) {
     QStringList releve = Etat_Saisie(main);
-    for (const QString& nom :
-         QDir(t.repertoire.Chemin()).entryList(QDir::Files | QDir::Hidden | QDir::System))
+    for (const QString& nom : QDir(t.repertoire.Chemin()).entryList(QDir::Files | QDir::Hidden))
         releve << nom + ' ' + QCryptographicHash::hash(t.Lit_Fichier(nom), QCryptographicHash::Md5).toHex();
     return releve << main.session.Ligne_Selectionnee() << QString::number(main.session.Prenom_Nouveau());
 }
@@ -80,8 +77,8 @@ void Test_Pannes::Reecriture_Interrompue_data() {
     const auto ligne = [](int geste, const QString& fichier, Panne panne, Etape etape) {
         const QStringList etapes{"",          "ouverture", "ecriture", "vidage", "synchronisation",
                                  "renommage", "dossier"};
-        const QStringList pannes{"", "sans memoire des prenoms", "fin de ligne collee",
-                                 "disque en lecture seule", "disque plein"};
+        const QStringList pannes{"", ", sans memoire", "fin de ligne collee", "lecture seule",
+                                 "disque plein"};
         QTest::addRow("%s, %s", qPrintable(fichier), qPrintable(etapes[int(etape)] + pannes[int(panne)]))
             << geste << fichier << panne << etape;
     };
@@ -97,7 +94,6 @@ void Test_Pannes::Reecriture_Interrompue_data() {
         if (fichier != Prenoms::Nom_Fichier)
             ligne(geste, fichier, Panne::Disque_Plein, Etape::Aucune);
     }
-    // Without a memory the recording makes one; the log refused, it goes again.
     ligne(Enregistrement, Log_Station, Panne::Sans_Memoire, Etape::Ecriture);
     ligne(Enregistrement, Log_Station, Panne::Collee, Etape::Aucune);
 }
@@ -114,15 +110,12 @@ void Test_Pannes::Reecriture_Interrompue() {
         Message(geste == Enregistrement ? "Voulez vous enregistrer ces données ?" : "");
     const QStringList annonce = Message(geste == Export ? Sous_Programmes::Annonce_Fichier + Adif : "");
     Plateforme_Test t;
-    // A tmpfs (root only): file modes do not stop root, a read-only mount does. A full one leaves room for
-    // the memory, not for a log: the memory is written, then put back.
+    // A tmpfs (root only): file modes do not stop root. Full, it leaves room for the memory, not a log.
     const QByteArray dossier = QFile::encodeName(t.repertoire.Chemin());
-    const auto monte = [&](unsigned long drapeaux) {
-        return ::mount("tmpfs", dossier.constData(), "tmpfs", drapeaux, "size=4m") == 0;
-    };
+    const auto monte = [&](auto mode) { return ::mount("tmpfs", dossier, "tmpfs", mode, "size=4m") == 0; };
     if (reel && !monte(0))
         QSKIP("cannot mount a tmpfs here");
-    const auto demonte = qScopeGuard([&] { ::umount2(dossier.constData(), MNT_DETACH); });
+    const auto demonte = qScopeGuard([&] { ::umount2(dossier, MNT_DETACH); });
     Main main(t.plateforme);
     Demarre_Saisie(t, main, sans_prenoms);
     t.messages.textes.clear();
@@ -131,7 +124,6 @@ void Test_Pannes::Reecriture_Interrompue() {
     QVERIFY(panne != Panne::Lecture_Seule || monte(MS_REMOUNT | MS_RDONLY));
     if (panne == Panne::Disque_Plein && QDir(t.Chemin("")).mkdir("plein"))
         t.Ecrit_Fichier("plein/0", QByteArray(QStorageInfo(t.Chemin("")).bytesAvailable() - 64 * 1024, 0));
-    // Pasted after the field's check, it would cut the log's line in two.
     if (panne == Panne::Collee)
         main.Rem_A->setText("P. Phare\ndu Stiff");
     const QStringList avant = Releve(main, t);
@@ -146,8 +138,7 @@ void Test_Pannes::Reecriture_Interrompue() {
     const int erreur = panne == Panne::Lecture_Seule ? EROFS : panne == Panne::Disque_Plein ? ENOSPC : EIO;
     const bool connue = reel || (etape >= Etape::Synchronisation && etape != Etape::Validation);
     const QString raison =
-        connue ? qt_error_string(erreur)
-               : t.messages.textes.value(question.size()).section(" : ", 1).section("\r\n", 0, 0);
+        connue ? qt_error_string(erreur) : t.messages.textes.join("").section(" : ", 1).section("\r\n", 0, 0);
     QVERIFY(!raison.isEmpty());
     // Only the folder unconfirmed, the file is replaced: the gesture is done, not left to be made twice.
     const bool fait = etape == Etape::Synchronisation_Dossier;
