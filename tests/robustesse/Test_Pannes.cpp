@@ -22,7 +22,7 @@ using Etape = Fichiers_Defaillants::Etape;
 namespace {
 
 // Recording writes the first-name memory, then the log; the other changes and reports write as these do.
-enum Geste { Enregistrement, Nouvelle_Station, Export };
+enum Geste { Enregistre_QSO, Nouvelle_Station, Export };
 // Sans_Memoire: no first-name memory yet; Collee: a line end pasted in the entry must stop the recording.
 enum class Panne { Simulee, Sans_Memoire, Collee, Lecture_Seule, Disque_Plein };
 const QString Log_Station = "F5ABC_TORV.log", Log_Nouveau = "F6XYZ_TORV.log", Adif = "F5ABC_TORV.adi";
@@ -42,7 +42,7 @@ void Demarre_Saisie(Plateforme_Test& t, Main& main, bool sans_prenoms) {
 }
 
 void Fait(Main& main, int geste) {
-    if (geste == Enregistrement)
+    if (geste == Enregistre_QSO)
         Entree(main);
     else if (geste == Nouvelle_Station)
         main.journal.Creer_Log_Station("F6XYZ");
@@ -82,8 +82,8 @@ void Test_Pannes::Reecriture_Interrompue_data() {
         QTest::addRow("%s, %s", qPrintable(fichier), qPrintable(etapes[int(etape)] + pannes[int(panne)]))
             << geste << fichier << panne << etape;
     };
-    for (const auto& [geste, fichier] : {std::pair{Enregistrement, Prenoms::Nom_Fichier},
-                                         {Enregistrement, Log_Station},
+    for (const auto& [geste, fichier] : {std::pair{Enregistre_QSO, Prenoms::Nom_Fichier},
+                                         {Enregistre_QSO, Log_Station},
                                          {Nouvelle_Station, Log_Nouveau},
                                          {Export, Adif}}) {
         for (const Etape etape : {Etape::Ouverture, Etape::Ecriture, Etape::Vidage, Etape::Synchronisation,
@@ -94,8 +94,8 @@ void Test_Pannes::Reecriture_Interrompue_data() {
         if (fichier != Prenoms::Nom_Fichier)
             ligne(geste, fichier, Panne::Disque_Plein, Etape::Aucune);
     }
-    ligne(Enregistrement, Log_Station, Panne::Sans_Memoire, Etape::Ecriture);
-    ligne(Enregistrement, Log_Station, Panne::Collee, Etape::Aucune);
+    ligne(Enregistre_QSO, Log_Station, Panne::Sans_Memoire, Etape::Ecriture);
+    ligne(Enregistre_QSO, Log_Station, Panne::Collee, Etape::Aucune);
 }
 
 // He is told which file and why, nothing changes, and the gesture succeeds once the disk works again.
@@ -107,7 +107,7 @@ void Test_Pannes::Reecriture_Interrompue() {
     const bool sans_prenoms = panne == Panne::Sans_Memoire, reel = panne >= Panne::Lecture_Seule;
     const QStringList reussite = Reussite(geste, sans_prenoms);
     const QStringList question =
-        Message(geste == Enregistrement ? "Voulez vous enregistrer ces données ?" : "");
+        Message(geste == Enregistre_QSO ? "Voulez vous enregistrer ces données ?" : "");
     const QStringList annonce = Message(geste == Export ? Sous_Programmes::Annonce_Fichier + Adif : "");
     Plateforme_Test t;
     // A tmpfs (root only): file modes do not stop root. Full, it leaves room for the memory, not a log.
