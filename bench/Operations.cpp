@@ -31,6 +31,14 @@ void Pret_A_Changer(Banc& banc) {
     banc.journal.Lecture_Log();
 }
 
+// The program running, its log read from the generated file: the store the window reads from holds
+// what is on disk, as after any change the program made itself.
+void Fenetre_A_Jour(Banc& banc) {
+    banc.Remet_Log();
+    banc.Demarre();
+    banc.main->journal.Lecture_Log();
+}
+
 void Verifie(bool fait, const char* operation) {
     if (!fait)
         qFatal("%s failed", operation);
@@ -64,7 +72,7 @@ Operation Liste_Alphabetique() {
     const auto fenetre = std::make_shared<QPointer<Aff_Contacte>>();
     return {"liste alphabetique", Plancher::Aucun, "-",
             [=](Banc& banc) {
-                banc.Demarre();
+                Fenetre_A_Jour(banc);
                 delete *fenetre;
             },
             [=](Banc& banc) { *fenetre = new Aff_Contacte(*banc.main); }};
@@ -73,7 +81,11 @@ Operation Liste_Alphabetique() {
 // The map, open, coloured again for a band and a mode: the log read and its départements found.
 Operation Coloriage_Carte() {
     const auto fenetre = std::make_shared<QPointer<Carte_Acti_TORV>>();
-    return {"coloriage de la carte", Plancher::Aucun, "-", [=](Banc& banc) { Ouverte(banc, *fenetre); },
+    return {"coloriage de la carte", Plancher::Aucun, "-",
+            [=](Banc& banc) {
+                Fenetre_A_Jour(banc);
+                Ouverte(banc, *fenetre);
+            },
             [=](Banc&) {
                 Sous_Programmes::Colorie_Departements(**fenetre, QStringLiteral("14 Mhz"),
                                                       QStringLiteral("SSB"));
@@ -115,10 +127,10 @@ QList<Operation> Operations() {
         Recherche_Par("recherche par date", Recherche::Critere::Date, Enregistrement::Champ::Date),
         Recherche_Par("recherche par departement", Recherche::Critere::Dpt,
                       Enregistrement::Champ::Departement),
-        {"export ADIF", Plancher::Ecriture, "<= 2x plancher", &Banc::Demarre,
+        {"export ADIF", Plancher::Ecriture, "<= 2x plancher", Fenetre_A_Jour,
          [](Banc& banc) { Commandes_Rapports(*banc.main).Mnu_ADIF_Click(); },
          [](const Banc&) { return Adif::Nom_Fichier(Banc::Indicatif); }},
-        {"rapport des phares contactes", Plancher::Ecriture, "-", &Banc::Demarre,
+        {"rapport des phares contactes", Plancher::Ecriture, "-", Fenetre_A_Jour,
          [](Banc& banc) { Sous_Programmes::Enregistre_Phares_Contactes(*banc.main); },
          Fichier_Phares_Contactes},
         Liste_Alphabetique(),

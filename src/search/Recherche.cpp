@@ -1,5 +1,6 @@
 #include "search/Recherche.h"
 
+#include "app/Fichier_Texte.h"
 #include "log/Enregistrement.h"
 
 namespace Recherche {
@@ -70,14 +71,18 @@ QString Message_Critere_Absent(Critere critere) {
     return {};
 }
 
-bool Correspond(const QString& ligne, Critere critere, const QString& majuscules) {
+bool Correspond(const QByteArray& enregistrement, Critere critere, const QString& majuscules) {
+    const auto champ = [&enregistrement](Champ lu) {
+        return Fichier_Texte::Decode(
+            enregistrement.mid(Enregistrement::Debut(lu), Enregistrement::Largeur(lu)));
+    };
     switch (critere) {
     case Critere::Station:
-        return Dans_Ligne(ligne, Champ::Indicatif).trimmed().contains(majuscules);
+        return champ(Champ::Indicatif).trimmed().contains(majuscules);
     case Critere::Date:
-        return Dans_Ligne(ligne, Champ::Date).trimmed() == majuscules;
+        return champ(Champ::Date).trimmed() == majuscules;
     case Critere::Dpt:
-        return Dans_Ligne(ligne, Champ::Departement).left(Longueur_Departement) == majuscules;
+        return champ(Champ::Departement).left(Longueur_Departement) == majuscules;
     }
     return false;
 }
@@ -95,11 +100,11 @@ QString Ligne_Resultat(const QString& ligne) {
     return resultat;
 }
 
-Resultat Cherche(const QStringList& lignes, Critere critere, QString texte) {
+Resultat Cherche(const Journal::Lignes& log, Critere critere, QString texte) {
     Resultat resultat;
     QString majuscules = texte.toUpper();
-    for (const QString& ligne : lignes) {
-        const bool trouve = Correspond(ligne, critere, majuscules);
+    for (qsizetype position = 0; position < log.size(); ++position) {
+        const bool trouve = Correspond(log[position], critere, majuscules);
         if (texte.startsWith(Saut_De_Ligne)) {
             texte.remove(0, Saut_De_Ligne.size());
             majuscules = texte.toUpper();
@@ -110,7 +115,7 @@ Resultat Cherche(const QStringList& lignes, Critere critere, QString texte) {
             return resultat;
         }
         if (trouve)
-            resultat.lignes.append(Ligne_Resultat(ligne));
+            resultat.lignes.append(Ligne_Resultat(Journal::Ligne_Liste(log, position)));
     }
     return resultat;
 }

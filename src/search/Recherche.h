@@ -1,10 +1,12 @@
 #pragma once
 
+#include "log/Journal.h"
+
 #include <QString>
 #include <QStringList>
 
-// Finding QSOs in the main window's list lines by callsign, date or département, and the short
-// result line shown for each QSO found.
+// Finding QSOs of the log the main window lists by callsign, date or département, and the short result
+// line shown for each QSO found.
 namespace Recherche {
 
 // The option buttons, numbered from 1.
@@ -42,9 +44,9 @@ Controle Controle_Departement(const QString& texte);
 // The message of a search whose criterion box is empty.
 QString Message_Critere_Absent(Critere critere);
 
-// Whether a list line matches the criterion, given in capitals: a callsign holding it anywhere, the
+// Whether a log line matches the criterion, given in capitals: a callsign holding it anywhere, the
 // same date, or the same two département columns (so "5" never matches the "5 " of département 5).
-bool Correspond(const QString& ligne, Critere critere, const QString& majuscules);
+bool Correspond(const QByteArray& enregistrement, Critere critere, const QString& majuscules);
 
 // The result line of a list line: number, callsign, département, date, reference, lighthouse name, QSL.
 QString Ligne_Resultat(const QString& ligne);
@@ -55,8 +57,9 @@ struct Resultat {
     bool critere_absent = false;
 };
 
-// The result lines of the list lines that match, in list order. A line break typed at the start of
-// the criterion is dropped after the first line is compared.
-Resultat Cherche(const QStringList& lignes, Critere critere, QString texte);
+// The result lines of the log lines that match, in log order; a line's list line is formed only when
+// it matches. A line break typed at the start of the criterion is dropped after the first line is
+// compared.
+Resultat Cherche(const Journal::Lignes& log, Critere critere, QString texte);
 
 } // namespace Recherche

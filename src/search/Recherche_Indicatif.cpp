@@ -4,7 +4,6 @@
 #include "app/Couleurs.h"
 #include "app/Main.h"
 #include "app/Messages.h"
-#include "log/Modele_Log.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -179,17 +178,14 @@ void Recherche_Indicatif::Command1_Click() {
     close();
 }
 
-// Reads the main list as it stands now: QSOs recorded since the window opened are found too.
+// Reads the log the main list shows as it stands now: QSOs recorded since the window opened are found
+// too.
 void Recherche_Indicatif::Recherche_QSO() {
     QSO_Effectues->clear();
-    QStringList lignes;
-    const int nombre = main.Modele_TORV->rowCount();
-    lignes.reserve(nombre);
-    for (int position = 0; position < nombre; ++position)
-        lignes.append(main.Modele_TORV->Ligne(position));
     const Recherche::Critere critere = Critere_Choisi();
     QLineEdit* boite = Case_Du_Critere(critere);
-    const Recherche::Resultat resultat = Recherche::Cherche(lignes, critere, boite->text());
+    const Recherche::Resultat resultat =
+        Recherche::Cherche(main.journal.Log().Vues(), critere, boite->text());
     if (resultat.critere_absent) {
         main.plateforme.messages.Affiche(Recherche::Message_Critere_Absent(critere));
         boite->clear();

@@ -100,12 +100,11 @@ void Test_Recherche::Cherche_data() {
 void Test_Recherche::Cherche() {
     QFETCH(QStringList, cas);
     const auto critere = Recherche::Critere(cas[0].toInt());
-    QStringList lignes, attendues;
-    for (const QString& qso : Log_Test)
-        lignes << Enregistrement::Ligne_Liste(qso, lignes.size() + 1);
+    const Journal::Lignes log = Fichier_Texte::Encode_Lignes(Log_Test);
+    QStringList attendues;
     for (const QChar numero : cas[2] == "absent" ? QString() : cas[2])
-        attendues << Recherche::Ligne_Resultat(lignes[numero.digitValue() - 1]);
-    const Recherche::Resultat resultat = Recherche::Cherche(lignes, critere, cas[1]);
+        attendues << Recherche::Ligne_Resultat(Journal::Ligne_Liste(log, numero.digitValue() - 1));
+    const Recherche::Resultat resultat = Recherche::Cherche(log, critere, cas[1]);
     QCOMPARE(resultat.lignes, attendues);
     QCOMPARE(resultat.critere_absent, cas[2] == "absent");
     QCOMPARE(Recherche::Cherche({}, critere, cas[1]).critere_absent, false);
