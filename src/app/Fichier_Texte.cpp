@@ -5,6 +5,7 @@
 #include <QStringEncoder>
 #include <QStringList>
 #include <array>
+#include <cstring>
 #include <optional>
 
 namespace Fichier_Texte {
@@ -129,18 +130,25 @@ QList<Borne_Ligne> Bornes_Lignes(const QByteArray& octets) {
     bornes.reserve(octets.size() / 109 + 1);
     const char* const texte = octets.constData();
     const qsizetype taille = octets.size();
+    // From one LF to the next, found with memchr: a long log is read at the speed of memory. A CR in
+    // between ends a line too, and the LF just after a CR ends nothing more.
     qsizetype debut = 0;
-    for (qsizetype i = 0; i < taille; ++i) {
-        const char c = texte[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        bornes.append({debut, i - debut});
-        if (c == '\r' && i + 1 < taille && texte[i + 1] == '\n')
-            ++i;
-        debut = i + 1;
+    while (debut < taille) {
+        const auto* lf = static_cast<const char*>(std::memchr(texte + debut, '\n', taille - debut));
+        const qsizetype fin = lf ? lf - texte : taille;
+        const char* cr;
+        while (debut < fin &&
+               (cr = static_cast<const char*>(std::memchr(texte + debut, '\r', fin - debut)))) {
+            bornes.append({debut, cr - texte - debut});
+            debut = cr - texte + 1;
+        }
+        const bool cr_lf = debut == fin && fin > 0 && texte[fin - 1] == '\r';
+        if (lf && !cr_lf)
+            bornes.append({debut, fin - debut});
+        else if (!lf && debut < taille)
+            bornes.append({debut, taille - debut});
+        debut = lf ? fin + 1 : taille;
     }
-    if (debut < taille)
-        bornes.append({debut, taille - debut});
     return bornes;
 }
 
