@@ -152,6 +152,5 @@ void Test_Journal::Refus_Saisie() {
 }
 
 KEZ_TEST(Test_Journal)
-KEZ_TEST_MAIN()
 
 #include "Test_Journal.moc"

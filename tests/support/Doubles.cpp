@@ -19,7 +19,6 @@ bool Messages_Test::Demande(const QString& texte) {
 }
 
 Ecriture Fichiers_Defaillants::Remplace(const QString& chemin, const QByteArray& octets) {
-    ecritures = 0;
     visee = cible.isEmpty() || chemin == cible;
     return Fichiers_Disque::Remplace(chemin, octets);
 }
@@ -34,14 +33,12 @@ Lecture_Fichier Fichiers_Defaillants::Lit_Octets(const QString& chemin) {
 }
 
 bool Fichiers_Defaillants::En_Panne(Etape etape) {
-    const bool en_panne =
-        visee && panne == etape && (etape != Etape::Ecriture || ecritures == ecriture_en_panne);
+    const bool en_panne = visee && panne == etape;
     pannes += en_panne;
     return en_panne;
 }
 
 bool Fichiers_Defaillants::Ecrit(QSaveFile& brouillon, const QByteArray& bloc) {
-    ++ecritures;
     if (!En_Panne(Etape::Ecriture))
         return Fichiers_Disque::Ecrit(brouillon, bloc);
     brouillon.write(bloc.left(bloc.size() / 2)); // part of the block reaches the scratch file first

@@ -60,11 +60,9 @@ public:
     // The disk's answer to a failed flush.
     static QString Raison_Synchronisation() { return qt_error_string(EIO); }
     Etape panne = Etape::Aucune;
-    int ecriture_en_panne = 1; // with Etape::Ecriture, the block write that fails, from 1 in each rewrite
-    int ecritures = 0;         // the block writes tried by the last rewrite
-    QString cible;             // when set, only the rewrites of this file fail
-    int pannes = 0;            // the failures made so far
-    QString lecture_refusee;   // when set, reading any file fails with this reason
+    QString cible;           // when set, only the rewrites of this file fail
+    int pannes = 0;          // the failures made so far
+    QString lecture_refusee; // when set, reading any file fails with this reason
 
     using Fichiers_Disque::Remplace;
     Lecture_Fichier Lit_Octets(const QString& chemin) override;

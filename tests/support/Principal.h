@@ -36,8 +36,3 @@ inline int Execute(int argc, char* argv[]) {
         Classe test;                                                                                         \
         return QTest::qExec(&test, argc, argv);                                                              \
     });
-
-#define KEZ_TEST_MAIN()                                                                                      \
-    int main(int argc, char* argv[]) {                                                                       \
-        return Registre_Tests::Execute(argc, argv);                                                          \
-    }

@@ -1,3 +1,0 @@
-#include "support/Principal.h"
-
-KEZ_TEST_MAIN()
