@@ -1,9 +1,11 @@
 #include "app/Adaptateur_Touches.h"
+#include "app/Bouton.h"
 #include "app/Couleurs.h"
 #include "app/Installation.h"
 #include "app/Main.h"
 #include "app/Mode_Emploi.h"
 #include "app/Station.h"
+#include "app/Twips.h"
 #include "log/Modele_Log.h"
 #include "support/Disque.h"
 #include "support/Doubles.h"
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
@@ -36,6 +39,7 @@ private slots:
     void Change_Station_data();
     void Change_Station();
     void Session_Oublie();
+    void Boutons();
 };
 
 namespace {
@@ -392,6 +396,43 @@ void Test_App::Session_Oublie() {
     });
     session.Change_Station("F5ABC");
     QCOMPARE(vu, QStringList{"F5ABC||-1|0"});
+}
+
+// The command buttons stand in their column at the foot of the list, the credit under them; a caption
+// too long for its button is drawn once, wrapped, in the smaller font that fits: the button as painted
+// is the bare button with that caption drawn over it.
+void Test_App::Boutons() {
+    Poste poste;
+    Main& main = poste.main;
+    main.Form_Load();
+    const int dpi = main.logicalDpiY();
+    for (const auto& [controle, gauche, haut, largeur, hauteur] :
+         {std::tuple<QWidget*, int, int, int, int>{main.Valide_A, 10320, 2880, 1095, 495},
+          {main.Rechercher, 10320, 6480, 1095, 495},
+          {main.Label14, 10320, 7080, 1215, 375},
+          {main.Liste_TORV, 360, 3240, 9615, 4020}})
+        QCOMPARE(controle->geometry(), Twips::Rectangle(gauche, haut, largeur, hauteur, dpi));
+    auto* bouton = static_cast<Bouton*>(main.Efface_A);
+    const QFont police = bouton->Police_Legende();
+    QVERIFY(police.pointSizeF() < bouton->font().pointSizeF());
+    const QRect zone = bouton->Zone_Legende();
+    QVERIFY(QFontMetrics(police)
+                .boundingRect(zone, Qt::AlignCenter | Qt::TextWordWrap, bouton->text())
+                .height() <= zone.height());
+    QImage peint(bouton->size(), QImage::Format_ARGB32), attendu = peint;
+    peint.fill(Qt::white);
+    attendu.fill(Qt::white);
+    bouton->render(&peint);
+    QPushButton nu;
+    nu.setFont(bouton->font());
+    nu.resize(bouton->size());
+    nu.render(&attendu);
+    QPainter peintre(&attendu);
+    peintre.setFont(police);
+    nu.style()->drawItemText(&peintre, zone, Qt::AlignCenter | Qt::TextWordWrap, bouton->palette(), true,
+                             bouton->text(), QPalette::ButtonText);
+    peintre.end();
+    QCOMPARE(peint, attendu);
 }
 
 KEZ_TEST(Test_App)

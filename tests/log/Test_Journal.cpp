@@ -72,6 +72,10 @@ void Test_Journal::Changements_data() {
     ligne("mois avant jour", {"insere", {B, F}, {}, n31, {}, {B, n31, F}});
     const QByteArray abimee("\x81\x00\x9d court\xff", 10), juin = QSO_Phare("N", "01/06/06");
     ligne("ligne illisible passee, gardee", {"insere", {A, abimee, B}, {}, juin, {}, {A, abimee, B, juin}});
+    // A day that cannot be read is enough to pass a line over, however late the rest of its date.
+    const QByteArray jour_illisible = QSO_Phare("J", "xx/12/06");
+    ligne("jour illisible passe",
+          {"insere", {A, jour_illisible, F}, {}, n31, {}, {A, jour_illisible, n31, F}});
 }
 
 // A change rewrites the file whole and is signalled; a chosen line no longer at its place with its
