@@ -14,6 +14,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -261,6 +262,7 @@ void Test_Rapports::Liste_Et_Score() {
     Fenetre f(Log);
     f.main.Mnu_C_Contacte->trigger();
     Aff_Contacte* liste = f.main.findChild<Aff_Contacte*>("Aff_Contacte");
+    QVERIFY(liste->Label3->font().bold());
     f.t.Ecrit_Fichier("F5ABC_TORV.log", A);
     QTest::mouseClick(liste->Enregistrer, Qt::LeftButton);
     QCOMPARE(f.t.Lit_Fichier(Nom_Liste), Liste_Fichier);

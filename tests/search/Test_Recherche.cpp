@@ -143,6 +143,9 @@ void Test_Recherche::Fenetre() {
     QTest::keyClick(boite, Qt::Key_Return);
     QCOMPARE(banc.t.messages.textes.join('\n'), cas[4]);
     QCOMPARE(banc.Etat(), cas[5]);
+    // "Quitter" closes the window.
+    QTest::mouseClick(banc.r->Command1, Qt::LeftButton);
+    QTRY_VERIFY(!banc.main.findChild<Recherche_Indicatif*>());
 }
 
 KEZ_TEST(Test_Recherche)
