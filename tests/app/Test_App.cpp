@@ -1,9 +1,7 @@
 #include "app/Adaptateur_Touches.h"
 #include "app/Bouton.h"
 #include "app/Couleurs.h"
-#include "app/Installation.h"
 #include "app/Main.h"
-#include "app/Mode_Emploi.h"
 #include "app/Station.h"
 #include "app/Twips.h"
 #include "log/Modele_Log.h"
@@ -20,7 +18,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QTextBrowser>
 
 class Test_App : public QObject {
     Q_OBJECT
@@ -29,8 +26,6 @@ private slots:
     void Reglages_data();
     void Reglages();
     void Touches();
-    void Dossier_data();
-    void Dossier();
     void Demarrage_data();
     void Demarrage();
     void Fenetres_data();
@@ -49,27 +44,9 @@ const QByteArray QSO =
     "Creac'h            *\r\n";
 const QByteArray QSO_2 = "F6XYZ        56" + QByteArray(20, ' ') +
                          "PB101215/07/06 11:00 CW  7.0 Mhz 599 579" + QByteArray(33, ' ') + "\r\n";
-using Contenus = QMap<QString, QByteArray>;
-// Shipped files with bytes that a text conversion would change.
-const Contenus Livres{{"FXXXX.txt", ""},
-                      {"Liste_Prenom.txt", "F5ABC 29 JEAN\r\n"},
-                      {"Liste_Phare.txt", "Cr\xe9"
-                                          "ac'h\n\r"}};
-
 struct Cas {
     QString indicatif, texte, message, etat; // "%1" in a message: the log's path
     QByteArray log;
-};
-
-// The files beside the program, the operator's folder before, the shipped file missing, the working
-// folder and the one it starts from, the operator's folder after; "%1", "%2": the shipped files' folder, the
-// operator's.
-struct Lieux {
-    QStringList a_cote;
-    Contenus avant;
-    QString manque, choix;
-    Contenus apres;
-    QString erreur;
 };
 
 // A station as the last run left it (band, mode, manual dating), and its log.
@@ -103,17 +80,9 @@ QString Etat(const Main& main) {
              main.session.Ligne_Selectionnee().left(14), main.Mode_Aff->text() + '|' + main.Ind_A->text());
 }
 
-Contenus Lit_Tous(const QString& dossier) {
-    Contenus contenus;
-    for (const QString& nom : QDir(dossier).entryList(QDir::Files))
-        contenus[nom] = Lit_Disque(dossier + '/' + nom);
-    return contenus;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Cas)
-Q_DECLARE_METATYPE(Lieux)
 
 // Each key read through its accessor for station F5ABC, then written, at its exact place.
 void Test_App::Reglages_data() {
@@ -168,55 +137,6 @@ void Test_App::Touches() {
         QTest::keyClick(&champ, touche);
     QTest::keyClick(&champ, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(recus.join(','), QStringLiteral("97,98,47,120,49,64,13,8"));
-}
-
-// A portable copy (any shipped file beside the program) works in its own folder, an installed one in
-// the operator's, where each missing shipped file is copied, writable, and none of his is replaced.
-void Test_App::Dossier_data() {
-    QTest::addColumn<Lieux>("lieux");
-    const Contenus operateur{{"Liste_Prenom.txt", "F6XYZ 56 PAUL\r\n"}, {"F6XYZ_TORV.log", "un log"}};
-    Contenus garde = Livres, sans_phares = Livres;
-    garde.insert(operateur);
-    sans_phares.remove("Liste_Phare.txt");
-    QTest::newRow("construction") << Lieux{Livres.keys() + QStringList{"KEZ_TORV"}, {}, "", "bin|", {}, ""};
-    QTest::newRow("prénoms effacés") << Lieux{{"KEZ_TORV", "Liste_Phare.txt"}, {}, "", "bin|", {}, ""};
-    QTest::newRow("installé") << Lieux{
-        {"KEZ_TORV", "F5ABC_TORV.log"}, operateur, "", "maison|share", garde, ""};
-    QTest::newRow("modèle absent") << Lieux{
-        {"KEZ_TORV"},
-        {},
-        "Liste_Phare.txt",
-        "maison|share",
-        sans_phares,
-        "Impossible de copier le fichier %1/Liste_Phare.txt dans le dossier %2 : fichier absent"};
-}
-
-void Test_App::Dossier() {
-    QFETCH(Lieux, lieux);
-    QTemporaryDir racine;
-    const Installation::Lieux ici{racine.filePath("bin"), racine.filePath("share"),
-                                  racine.filePath("maison")};
-    for (const QString& nom : lieux.a_cote)
-        Ecrit_Disque(ici.programme + '/' + nom, "x");
-    for (const QString& nom : Livres.keys()) {
-        if (nom != lieux.manque)
-            Ecrit_Disque(ici.donnees + '/' + nom, Livres[nom]);
-        QFile::setPermissions(ici.donnees + '/' + nom, QFile::ReadOwner);
-    }
-    for (const QString& nom : lieux.avant.keys())
-        Ecrit_Disque(ici.utilisateur + '/' + nom, lieux.avant[nom]);
-    const Installation::Emplacement choix = Installation::Choisit(ici);
-    QCOMPARE(QString(choix.travail + '|' + choix.modeles).remove(racine.path() + '/'), lieux.choix);
-    const QString erreur = lieux.erreur.replace("%1", ici.donnees).replace("%2", ici.utilisateur);
-    for (int fois = 0; fois < 2 && !choix.modeles.isEmpty(); ++fois) {
-        QCOMPARE(Installation::Prepare_Dossier(choix.modeles, choix.travail, Livres.keys()).join('|'),
-                 erreur);
-        QCOMPARE(Lit_Tous(ici.utilisateur), lieux.apres);
-    }
-    for (const QString& nom : lieux.apres.keys())
-        QVERIFY2(QFile::permissions(ici.utilisateur + '/' + nom) & QFile::WriteOwner, qPrintable(nom));
-    // A portable copy the operator cannot write starts his folder from its own files.
-    QCOMPARE(Installation::Choisit(ici, true, false).modeles, ici.programme);
 }
 
 // The first-run message comes before the window shows, a log that cannot be read ("texte": why) is told
@@ -293,27 +213,12 @@ void Test_App::Fenetres() {
              ecran.topLeft() + QPoint((ecran.width() - f->width()) / 2, (ecran.height() - f->height()) / 2));
 }
 
-// The guide in the program is docs/Mode_emploi.md and names each caption of the menus, buttons and entry
-// fields; "A propos" credits the map.
+// The guide in the program is docs/Mode_emploi.md; "A propos" credits the map.
 void Test_App::Textes_Et_Guide() {
     Poste poste;
     Main& main = poste.main;
     main.Form_Load();
     QCOMPARE(Lit_Disque(":/docs/Mode_emploi.md"), Lit_Disque(KEZ_SOURCES "/docs/Mode_emploi.md"));
-    main.Mnu_Mode_Emploi->trigger();
-    const QString guide = main.findChild<Mode_Emploi*>()->Guide->toPlainText();
-    QStringList libelles{main.Label8->text(),  main.Label6->text(),  main.Label1->text(),
-                         main.Label36->text(), main.Label5->text(),  main.Label40->text(),
-                         main.Label16->text(), main.Label26->text(), main.Label41->text(),
-                         main.Label9->text(),  main.Label4->text(),  main.Label3->text()};
-    for (const QAction* action : main.findChildren<QAction*>())
-        libelles << action->text();
-    for (const QPushButton* bouton : main.findChildren<QPushButton*>())
-        libelles << bouton->text();
-    libelles.removeAll(QString());
-    QCOMPARE(libelles.size(), 12 + 23 + 6);
-    for (const QString& libelle : libelles)
-        QVERIFY2(guide.contains("« " + libelle + " »"), qPrintable(libelle));
     main.Mnu_Apropos->trigger();
     QCOMPARE(
         poste.t.messages.textes,
