@@ -176,6 +176,13 @@ void Test_App::Demarrage() {
     main.Timer1_Timer();
     QCOMPARE(main.Label33->text() + '|' + main.Label37->text() + '|' + main.Label34->text(),
              "31/12/99|23:09 Utc|15:05 Loc");
+    // Without a station no QSO can be begun, so none goes into the placeholder's log.
+    if (cas.indicatif.isEmpty()) {
+        QTest::keyClicks(main.Ind_A, "f5");
+        QTest::keyClick(main.Ind_A, Qt::Key_Return);
+        QCOMPARE(t.messages.textes, QStringList(4, cas.message));
+        QVERIFY(!main.Prenom_A->isEnabled());
+    }
 }
 
 // Each window has its title, opens centred on its screen by the size it shows with, leaves the main
