@@ -72,10 +72,14 @@ void Test_Journal::Changements_data() {
     ligne("mois avant jour", {"insere", {B, F}, {}, n31, {}, {B, n31, F}});
     const QByteArray abimee("\x81\x00\x9d court\xff", 10), juin = QSO_Phare("N", "01/06/06");
     ligne("ligne illisible passee, gardee", {"insere", {A, abimee, B}, {}, juin, {}, {A, abimee, B, juin}});
-    // A day that cannot be read is enough to pass a line over, however late the rest of its date.
-    const QByteArray jour_illisible = QSO_Phare("J", "xx/12/06");
-    ligne("jour illisible passe",
-          {"insere", {A, jour_illisible, F}, {}, n31, {}, {A, jour_illisible, n31, F}});
+    // One part of a date or time that cannot be read is enough to pass a line over, however late the
+    // rest of it: the new QSO goes before the first line read.
+    const Lignes illisibles{QSO_Phare("J", "xx/12/06"), QSO_Phare("M", "15/xx/07"),
+                            QSO_Phare("A", "15/06/xx"), QSO_Phare("H", "15/06/06", "xx:00"),
+                            QSO_Phare("I", "15/06/06", "10:xx")};
+    const QByteArray n99 = QSO_Phare("N", "01/01/99");
+    ligne("une partie illisible suffit",
+          {"insere", illisibles + Lignes{B}, {}, n99, {}, illisibles + Lignes{n99, B}});
 }
 
 // A change rewrites the file whole and is signalled; a chosen line no longer at its place with its
