@@ -1,5 +1,7 @@
 #include "log/Enregistrement.h"
 
+#include "app/Fichier_Texte.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -98,6 +100,14 @@ QString Colonnes(const QString& enregistrement, Champ champ) {
 
 QString Valeur(const QString& enregistrement, Champ champ) {
     return Colonnes(enregistrement, champ).trimmed();
+}
+
+QString Colonnes(const QByteArray& ligne, Champ champ) {
+    return Fichier_Texte::Decode(ligne.mid(De(champ).debut, De(champ).largeur));
+}
+
+QString Valeur(const QByteArray& ligne, Champ champ) {
+    return Colonnes(ligne, champ).trimmed();
 }
 
 QString Ligne_Liste(const QString& enregistrement, int numero) {

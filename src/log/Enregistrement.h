@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <array>
 
@@ -43,6 +44,9 @@ QString Compose(const Valeurs& valeurs);
 QString Colonnes(const QString& enregistrement, Champ champ);
 // The same with the filler blanks removed.
 QString Valeur(const QString& enregistrement, Champ champ);
+// The same, read from a log line's own bytes: only that field is decoded.
+QString Colonnes(const QByteArray& ligne, Champ champ);
+QString Valeur(const QByteArray& ligne, Champ champ);
 
 // The list line of the record numbered `numero` (its line in the log, from 1).
 QString Ligne_Liste(const QString& enregistrement, int numero);

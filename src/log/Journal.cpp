@@ -11,7 +11,7 @@ namespace {
 
 using Enregistrement::Champ;
 
-QByteArray Colonnes(const QByteArray& ligne, Champ champ) {
+QByteArray Octets_Du_Champ(const QByteArray& ligne, Champ champ) {
     return ligne.mid(Enregistrement::Debut(champ), Enregistrement::Largeur(champ));
 }
 
@@ -29,8 +29,8 @@ int Deux_Chiffres(const QByteArray& texte, int debut) {
 // then its time. Empty when the date or
 // the time cannot be read.
 std::optional<qint64> Moment(const QByteArray& ligne) {
-    const QByteArray date = Colonnes(ligne, Champ::Date);
-    const QByteArray heure = Colonnes(ligne, Champ::Heure);
+    const QByteArray date = Octets_Du_Champ(ligne, Champ::Date);
+    const QByteArray heure = Octets_Du_Champ(ligne, Champ::Heure);
     const int jour = Deux_Chiffres(date, 0), mois = Deux_Chiffres(date, 3), annee = Deux_Chiffres(date, 6);
     const int heures = Deux_Chiffres(heure, 0), minutes = Deux_Chiffres(heure, 3);
     if (jour < 0 || mois < 0 || annee < 0 || heures < 0 || minutes < 0)
@@ -92,8 +92,8 @@ Lignes Insere(Lignes lignes, const QByteArray& enregistrement) {
 std::optional<QString> Premiere_Date_Reference(const Lignes& lignes, const QString& reference) {
     const QByteArray cherchee = Fichier_Texte::Encode(reference);
     for (const QByteArray& ligne : lignes) {
-        if (Colonnes(ligne, Champ::Reference).trimmed() == cherchee)
-            return Fichier_Texte::Decode(Colonnes(ligne, Champ::Date));
+        if (Octets_Du_Champ(ligne, Champ::Reference).trimmed() == cherchee)
+            return Fichier_Texte::Decode(Octets_Du_Champ(ligne, Champ::Date));
     }
     return std::nullopt;
 }
@@ -121,12 +121,14 @@ QByteArray Texte::Ligne(qsizetype position) const {
     return octets.mid(borne.debut, borne.taille);
 }
 
-Lignes Texte::Vues() const {
-    Lignes vues;
-    vues.reserve(bornes.size());
-    for (qsizetype i = 0; i < bornes.size(); ++i)
-        vues.append(Vue(i));
-    return vues;
+const Lignes& Texte::Vues() const {
+    if (!vues) {
+        vues.emplace();
+        vues->reserve(bornes.size());
+        for (qsizetype i = 0; i < bornes.size(); ++i)
+            vues->append(Vue(i));
+    }
+    return *vues;
 }
 
 } // namespace Journal

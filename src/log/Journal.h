@@ -53,8 +53,9 @@ public:
     qsizetype Nombre_Lignes() const { return bornes.size(); }
     // A line's bytes, a copy of its own.
     QByteArray Ligne(qsizetype position) const;
-    // Every line as a view of the bytes held: valid while this text lives and is not replaced.
-    Lignes Vues() const;
+    // Every line as a view of the bytes held: valid while this text lives and is not replaced. Made
+    // when first asked for, then kept for the readers that follow.
+    const Lignes& Vues() const;
     // The length of the longest line.
     qsizetype Plus_Longue() const { return plus_longue; }
 
@@ -64,6 +65,7 @@ private:
     QByteArray octets;
     QList<Fichier_Texte::Borne_Ligne> bornes;
     qsizetype plus_longue = 0;
+    mutable std::optional<Lignes> vues;
 };
 
 } // namespace Journal

@@ -56,11 +56,11 @@ std::optional<int> Index_Case(const QString& departement) {
 Cases Cases_Contactees(const QList<QByteArray>& lignes, const QString& bande, const QString& mode) {
     using Enregistrement::Champ;
     Cases cases;
-    for (const QString& enregistrement : Fichier_Texte::Decode_Lignes(lignes)) {
-        if (Enregistrement::Valeur(enregistrement, Champ::Bande) != bande ||
-            Enregistrement::Valeur(enregistrement, Champ::Mode) != mode)
+    for (const QByteArray& ligne : lignes) {
+        if (Enregistrement::Valeur(ligne, Champ::Bande) != bande ||
+            Enregistrement::Valeur(ligne, Champ::Mode) != mode)
             continue;
-        if (const auto index = Index_Case(Enregistrement::Valeur(enregistrement, Champ::Departement)))
+        if (const auto index = Index_Case(Enregistrement::Valeur(ligne, Champ::Departement)))
             cases.set(*index);
     }
     return cases;

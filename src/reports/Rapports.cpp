@@ -89,17 +89,20 @@ Lignes Phares_Contactes(Support support, const QString& indicatif, const QDate& 
 }
 
 QByteArray Octets_Ligne_Alphabetique(const QByteArray& enregistrement) {
-    // Made of the record's bytes in one buffer: a long log has a line made for each of its QSOs.
-    QByteArray ligne(" ");
-    ligne.reserve(68);
-    for (const Champ champ :
-         {Champ::Reference, Champ::Nom_Phare, Champ::Date, Champ::Indicatif, Champ::QSL}) {
-        if (champ != Champ::Reference)
-            ligne.append("  ");
-        // A field at its full width, blanks kept, even from a short line.
-        const qsizetype fin = ligne.size() + Enregistrement::Largeur(champ);
-        ligne.append(enregistrement.mid(Enregistrement::Debut(champ), Enregistrement::Largeur(champ)));
-        ligne.append(fin - ligne.size(), ' ');
+    // Written into one buffer of blanks, field after field: a long log has a line made for each of its
+    // QSOs. A field keeps its full width, blanks kept, even from a short line.
+    constexpr Champ champs[]{Champ::Reference, Champ::Nom_Phare, Champ::Date, Champ::Indicatif, Champ::QSL};
+    qsizetype taille = 1;
+    for (const Champ champ : champs)
+        taille += Enregistrement::Largeur(champ) + (champ == Champ::Reference ? 0 : 2);
+    QByteArray ligne(taille, ' ');
+    char* ecrit = ligne.data() + 1;
+    for (const Champ champ : champs) {
+        ecrit += champ == Champ::Reference ? 0 : 2;
+        const qsizetype debut = Enregistrement::Debut(champ), largeur = Enregistrement::Largeur(champ);
+        const qsizetype lus = qBound(qsizetype(0), enregistrement.size() - debut, largeur);
+        std::copy_n(enregistrement.constData() + debut, lus, ecrit);
+        ecrit += largeur;
     }
     return ligne;
 }

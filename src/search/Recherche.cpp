@@ -72,10 +72,7 @@ QString Message_Critere_Absent(Critere critere) {
 }
 
 bool Correspond(const QByteArray& enregistrement, Critere critere, const QString& majuscules) {
-    const auto champ = [&enregistrement](Champ lu) {
-        return Fichier_Texte::Decode(
-            enregistrement.mid(Enregistrement::Debut(lu), Enregistrement::Largeur(lu)));
-    };
+    const auto champ = [&enregistrement](Champ lu) { return Enregistrement::Colonnes(enregistrement, lu); };
     switch (critere) {
     case Critere::Station:
         return champ(Champ::Indicatif).trimmed().contains(majuscules);
