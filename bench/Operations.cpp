@@ -59,6 +59,8 @@ Operation Recherche_Par(const char* nom, Recherche::Critere critere, Enregistrem
     return {nom, Plancher::Aucun, "<= 20 ms a 10 000",
             [=](Banc& banc) {
                 Recherche_Indicatif& recherche = Ouverte(banc, *fenetre);
+                // The option clicked is checked, and its box takes the focus.
+                recherche.Option1[static_cast<int>(critere) - 1]->setChecked(true);
                 recherche.Option1_Click(static_cast<int>(critere));
                 QLineEdit* boites[] = {recherche.Indica, recherche.Data, recherche.Depa};
                 boites[static_cast<int>(critere) - 1]->setText(
