@@ -39,6 +39,12 @@ std::optional<qint64> Moment(const QByteArray& ligne) {
     return (((((siecle + annee) * 100 + mois) * 100 + jour) * 100 + heures) * 100) + minutes;
 }
 
+// The chosen line stands at its place with its bytes.
+bool A_Sa_Place(const Lignes& lignes, const QSO_Choisi& choisi) {
+    return choisi.position >= 0 && choisi.position < lignes.size() &&
+           lignes[choisi.position] == choisi.octets;
+}
+
 } // namespace
 
 QString Nom_Fichier(const QString& indicatif) {
@@ -49,15 +55,6 @@ Lignes Ajoute(Lignes lignes, const QByteArray& enregistrement) {
     lignes.append(enregistrement);
     return lignes;
 }
-
-namespace {
-
-bool A_Sa_Place(const Lignes& lignes, const QSO_Choisi& choisi) {
-    return choisi.position >= 0 && choisi.position < lignes.size() &&
-           lignes[choisi.position] == choisi.octets;
-}
-
-} // namespace
 
 std::optional<Lignes> Remplace(Lignes lignes, const QSO_Choisi& ancien, const QByteArray& nouveau) {
     if (!A_Sa_Place(lignes, ancien))
