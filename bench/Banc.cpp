@@ -225,7 +225,7 @@ QByteArray Liste_Phare_Livree() {
 Banc::Banc(int qso)
     : qso(qso), phares(Liste_Phare::Phares(Fichier_Texte::Coupe_Lignes(Liste_Phare_Livree()))),
       lignes(Log_Genere::Lignes(qso, 1, phares)), octets(Fichier_Texte::Joint_Lignes(lignes)),
-      session(t.repertoire), journal(session, t.fichiers, t.messages) {
+      session(t.repertoire), journal(session, t.fichiers, t.messages, t.horloge) {
     Choisit_Station(t);
     session.Change_Station(Indicatif);
     t.Ecrit_Fichier(Liste_Phare::Nom_Fichier, Liste_Phare_Livree());

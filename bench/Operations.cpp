@@ -14,6 +14,7 @@
 #include "support/Log_Genere.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
@@ -124,6 +125,19 @@ QList<Operation> Operations() {
          }},
         {"insertion", Plancher::Copie_Videe, "<= 3x plancher", Pret_A_Changer,
          [](Banc& banc) { Verifie(banc.journal.Insere_QSO_Log(Nouveau_QSO()), "insertion"); }},
+        {"copie du jour (sauvegarde)", Plancher::Copie_Videe, "<= 1x plancher",
+         [](Banc& banc) {
+             Pret_A_Changer(banc);
+             QDir(banc.t.Chemin(QStringLiteral("Sauvegardes"))).removeRecursively();
+         },
+         [](Banc& banc) { banc.journal.Copies().Avant_Changement(banc.journal.Log().Octets()); }},
+        {"annulation d'une modification", Plancher::Copie_Videe, "<= plancher + 50 ms",
+         [](Banc& banc) {
+             Pret_A_Changer(banc);
+             Verifie(banc.journal.Remplace_QSO_Log(Nouveau_QSO(), banc.QSO_Choisi_Du_Milieu()),
+                     "modification");
+         },
+         [](Banc& banc) { Verifie(banc.journal.Annule_Derniere_Modification(), "annulation"); }},
         Recherche_Par("recherche par indicatif", Recherche::Critere::Station,
                       Enregistrement::Champ::Indicatif),
         Recherche_Par("recherche par date", Recherche::Critere::Date, Enregistrement::Champ::Date),

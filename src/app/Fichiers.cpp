@@ -115,6 +115,21 @@ QString Fichiers_Disque::Empreinte(const QString& chemin) {
     return QStringLiteral("%1|%2|%3").arg(chemin).arg(taille).arg(ecrit.time_since_epoch().count());
 }
 
+QStringList Fichiers_Disque::Noms_Fichiers(const QString& dossier) {
+    return QDir(dossier).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+QString Fichiers_Disque::Cree_Dossier(const QString& dossier) {
+    const QFileInfo info(dossier);
+    if (info.isDir())
+        return {};
+    if (info.exists())
+        return QStringLiteral("un fichier porte déjà ce nom");
+    std::error_code erreur;
+    std::filesystem::create_directories(std::filesystem::path(dossier.toStdU16String()), erreur);
+    return erreur ? qt_error_string(erreur.value()) : QString();
+}
+
 bool Fichiers_Disque::Ouvre(QSaveFile& brouillon) {
     return brouillon.open(QIODevice::WriteOnly);
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class Messages;
@@ -47,6 +48,10 @@ public:
     // What tells one state of a file from another: its name, its size and the moment it was last
     // written, to the nanosecond where the system keeps it. Empty when the file is not there.
     virtual QString Empreinte(const QString& chemin) = 0;
+    // The names of the files in that folder, by name; none when it is not there.
+    virtual QStringList Noms_Fichiers(const QString& dossier) = 0;
+    // Makes the folder when it is not there: empty when it is there afterwards, otherwise why not.
+    virtual QString Cree_Dossier(const QString& dossier) = 0;
 };
 
 class Fichiers_Disque : public Fichiers {
@@ -61,6 +66,8 @@ public:
     QString Supprime(const QString& chemin) override;
     bool Existe(const QString& chemin) override;
     QString Empreinte(const QString& chemin) override;
+    QStringList Noms_Fichiers(const QString& dossier) override;
+    QString Cree_Dossier(const QString& dossier) override;
 
 protected:
     // The steps of a rewrite, apart so that each one can be made to fail.

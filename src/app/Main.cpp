@@ -16,6 +16,7 @@
 #include "lighthouses/Reference_Phare.h"
 #include "log/Edition_QSO.h"
 #include "log/Modele_Log.h"
+#include "log/Restauration.h"
 #include "log/Saisie_QSO.h"
 #include "reports/Carte_Acti_TORV.h"
 #include "reports/Commandes_Rapports.h"
@@ -106,7 +107,7 @@ QFont Gras(QFont police, int points) {
 
 Main::Main(Plateforme& plateforme)
     : QMainWindow(nullptr), plateforme(plateforme), session(plateforme.repertoire),
-      journal(session, plateforme.fichiers, plateforme.messages) {
+      journal(session, plateforme.fichiers, plateforme.messages, plateforme.horloge) {
     setObjectName(QStringLiteral("Main"));
     Cree_Controles();
     Cree_Menus();
@@ -235,6 +236,8 @@ void Main::Cree_Menus() {
     Mnu_Fichier = menu("Mnu_Fichier", QStringLiteral("Fichier"));
     Mnu_Quitter = action(Mnu_Fichier, "Mnu_Quitter");
     Mnu_ADIF = action(Mnu_Fichier, "Mnu_ADIF");
+    Mnu_Annuler = action(Mnu_Fichier, "Mnu_Annuler");
+    Mnu_Restaurer = action(Mnu_Fichier, "Mnu_Restaurer");
     Mnu_Date = menu("Mnu_Date", QStringLiteral("Date"));
     Mnu_Date_Auto = action(Mnu_Date, "Mnu_Date_Auto");
     Mnu_Date_Man = action(Mnu_Date, "Mnu_Date_Man");
@@ -259,6 +262,8 @@ void Main::Cree_Menus() {
     for (QAction* coche : {Mnu_Date_Auto, Mnu_Date_Man})
         coche->setCheckable(true);
     Mnu_Date_Auto->setChecked(true);
+    // A text field keeps its own Ctrl+Z while it has the focus.
+    Mnu_Annuler->setShortcut(QKeySequence::Undo);
 }
 
 void Main::Place_Controles() {
@@ -342,6 +347,8 @@ void Main::Relie_Evenements() {
     connect(Mnu_C_Contacte, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_C_Contacte_Click);
     connect(Mnu_Score, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_Score_Click);
     connect(Mnu_Liste_FR, &QAction::triggered, this, &Main::Mnu_Liste_FR_Click);
+    connect(Mnu_Annuler, &QAction::triggered, edition, &Edition_QSO::Mnu_Annuler_Click);
+    connect(Mnu_Restaurer, &QAction::triggered, this, &Main::Mnu_Restaurer_Click);
     connect(Valide_A, &QPushButton::clicked, edition, &Edition_QSO::Valide_A_Click);
     connect(Efface_A, &QPushButton::clicked, edition, &Edition_QSO::Efface_A_Click);
     connect(Modi_Saisie, &QPushButton::clicked, edition, &Edition_QSO::Modi_Saisie_Click);
@@ -437,6 +444,8 @@ void Main::Init_Libelles() {
 
     Mnu_Quitter->setText(QStringLiteral("Quitter KEZ_TORV"));
     Mnu_ADIF->setText(QStringLiteral("Exporter le log au format ADIF"));
+    Mnu_Annuler->setText(QStringLiteral("Annuler la dernière modification"));
+    Mnu_Restaurer->setText(QStringLiteral("Restaurer une sauvegarde"));
     Mnu_Date_Auto->setText(QStringLiteral("Automatique"));
     Mnu_Date_Man->setText(QStringLiteral("Manuelle"));
     Mnu_New_Indicatif->setText(QStringLiteral("Nouvel Indicatif"));
@@ -538,4 +547,8 @@ void Main::Rechercher_Click() {
 
 void Main::Mnu_Liste_FR_Click() {
     Sous_Programmes::Ouvre_Fenetre(phares_francais, [this] { return new Phares_Francais(*this); });
+}
+
+void Main::Mnu_Restaurer_Click() {
+    Sous_Programmes::Ouvre_Fenetre(restauration, [this] { return new Restauration(*this); });
 }

@@ -26,6 +26,7 @@ class Modele_Log;
 class Recherche_Indicatif;
 class Phares_Francais;
 class Reference_Phare;
+class Restauration;
 class Saisie_QSO;
 class Station;
 
@@ -107,6 +108,8 @@ public:
     QMenu* Mnu_Fichier;
     QAction* Mnu_Quitter;
     QAction* Mnu_ADIF;
+    QAction* Mnu_Annuler;
+    QAction* Mnu_Restaurer;
     QMenu* Mnu_Date;
     QAction* Mnu_Date_Auto;
     QAction* Mnu_Date_Man;
@@ -140,6 +143,7 @@ public:
     void Mnu_Carte_HB_Click();
     void Rechercher_Click();
     void Mnu_Liste_FR_Click();
+    void Mnu_Restaurer_Click();
 
 private:
     void Cree_Controles();
@@ -162,4 +166,5 @@ private:
     Reference_Phare* reference;
     QPointer<Phares_Francais> phares_francais;
     QPointer<Mode_Emploi> mode_emploi;
+    QPointer<Restauration> restauration;
 };

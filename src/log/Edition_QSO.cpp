@@ -7,6 +7,7 @@
 #include "app/Textes.h"
 #include "log/Controle_Saisie.h"
 #include "log/Enregistrement.h"
+#include "log/Historique.h"
 #include "log/Modele_Log.h"
 #include "log/Prenoms.h"
 #include "log/Prenoms_Station.h"
@@ -168,4 +169,19 @@ void Edition_QSO::Ajout_QSO_Click() {
     // loaded QSO stays as it is.
     Choisit_Mode(false, true, Textes::Insertion_QSO);
     main.Ind_A->setFocus();
+}
+
+void Edition_QSO::Mnu_Annuler_Click() {
+    Messages& messages = main.plateforme.messages;
+    const Historique::Modification* derniere = main.journal.Modifications().Derniere();
+    if (!derniere) {
+        messages.Affiche(QStringLiteral("Aucune modification du log à annuler : le programme ne l'a pas "
+                                        "modifié depuis son ouverture ou le changement de station (ou en a "
+                                        "déjà annulé les %1 dernières modifications).")
+                             .arg(Historique::Profondeur));
+        return;
+    }
+    if (messages.Demande(QStringLiteral("Dernière modification du log : %1\r\n\r\nL'annuler ?")
+                             .arg(Sous_Programmes::Description(*derniere))))
+        main.journal.Annule_Derniere_Modification();
 }

@@ -22,6 +22,7 @@ public:
     void Modi_Saisie_Click();
     void Annule_Saisie_Click();
     void Ajout_QSO_Click();
+    void Mnu_Annuler_Click();
 
 private:
     // The record made of the entry fields.

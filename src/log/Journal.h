@@ -51,6 +51,7 @@ public:
     explicit Texte(QByteArray octets);
 
     qsizetype Nombre_Lignes() const { return bornes.size(); }
+    const QByteArray& Octets() const { return octets; }
     // A line's bytes, a copy of its own.
     QByteArray Ligne(qsizetype position) const;
     // Every line as a view of the bytes held: valid while this text lives and is not replaced. Made

@@ -16,10 +16,22 @@ QString Message_QSO_Deplace(const QString& chemin) {
         .arg(QDir::toNativeSeparators(chemin));
 }
 
+QString Message_Log_Change_Ailleurs(const QString& chemin) {
+    return QStringLiteral("Le log %1 a été modifié par un autre programme depuis la dernière modification "
+                          "faite ici.\r\nRien n'a été annulé, pour ne pas perdre ce changement ; les "
+                          "modifications précédentes ne peuvent plus être annulées.")
+        .arg(QDir::toNativeSeparators(chemin));
+}
+
 } // namespace
 
-Journal_Station::Journal_Station(const Session& session, Fichiers& fichiers, Messages& messages)
-    : session(session), fichiers(fichiers), messages(messages) {}
+Journal_Station::Journal_Station(const Session& session, Fichiers& fichiers, Messages& messages,
+                                 const Horloge& horloge)
+    : session(session), fichiers(fichiers), messages(messages),
+      sauvegardes(session, fichiers, messages, horloge) {
+    // What was done to one station's log cannot be taken back in another's.
+    connect(&session, &Session::Station_Changee, this, [this] { historique.Vide(); });
+}
 
 std::optional<Journal::Lignes> Journal_Station::Lignes_Du_Log(Sous_Programmes::Si_Absent si_absent) {
     const QString chemin = session.Chemin_Log();
@@ -49,44 +61,97 @@ void Journal_Station::Lecture_Log() {
     emit Log_Lu();
 }
 
-bool Journal_Station::Reecrit(const Changement& changement) {
+const Journal::Texte* Journal_Station::Log_Actuel(std::optional<Journal::Texte>& relu) {
     const QString chemin = session.Chemin_Log();
-    std::optional<Journal::Lignes> anciennes = Lignes_Du_Log();
-    if (!anciennes)
+    const QString maintenant = fichiers.Empreinte(chemin);
+    if (!maintenant.isEmpty() && maintenant == empreinte)
+        return &texte;
+    Lecture_Fichier lecture = fichiers.Lit_Octets(chemin);
+    if (lecture.etat == Lecture_Fichier::Etat::Illisible) {
+        messages.Affiche(Sous_Programmes::Message_Lecture_Impossible(chemin, lecture.raison));
+        return nullptr;
+    }
+    return &relu.emplace(std::move(lecture.octets));
+}
+
+bool Journal_Station::Reecrit(Historique::Nature nature, const Changement& changement) {
+    std::optional<Journal::Texte> relu;
+    const Journal::Texte* actuel = Log_Actuel(relu);
+    if (!actuel)
         return false;
-    const std::optional<Journal::Lignes> nouvelles = changement(std::move(*anciennes));
+    const std::optional<Journal::Lignes> nouvelles = changement(actuel->Vues());
     if (!nouvelles) {
-        messages.Affiche(Message_QSO_Deplace(chemin));
+        messages.Affiche(Message_QSO_Deplace(session.Chemin_Log()));
         // The operator chooses the line again in the log as it is now.
         Lecture_Log();
         return false;
     }
-    QByteArray octets = Fichier_Texte::Joint_Lignes(*nouvelles);
+    return Ecrit_Log(*actuel, *nouvelles, nature);
+}
+
+bool Journal_Station::Ecrit_Log(const Journal::Texte& actuel, const Journal::Lignes& nouvelles,
+                                std::optional<Historique::Nature> nature) {
+    const QString chemin = session.Chemin_Log();
+    sauvegardes.Avant_Changement(actuel.Octets());
+    QByteArray octets = Fichier_Texte::Joint_Lignes(nouvelles);
     if (!Sous_Programmes::Ecriture_Faite(messages, chemin, fichiers.Remplace(chemin, octets)))
         return false;
-    Garde(std::move(octets), fichiers.Empreinte(chemin));
+    QString apres = fichiers.Empreinte(chemin);
+    // Noted before the log held is replaced: the lines may be views of it.
+    if (nature)
+        historique.Note(*nature, actuel.Vues(), nouvelles, apres);
+    else
+        historique.Retire(apres);
+    Garde(std::move(octets), std::move(apres));
     emit Log_Change();
     return true;
 }
 
+bool Journal_Station::Annule_Derniere_Modification() {
+    const Historique::Modification* derniere = historique.Derniere();
+    if (!derniere)
+        return false;
+    const QString chemin = session.Chemin_Log();
+    if (fichiers.Empreinte(chemin) != derniere->empreinte) {
+        messages.Affiche(Message_Log_Change_Ailleurs(chemin));
+        historique.Vide();
+        Lecture_Log();
+        return false;
+    }
+    std::optional<Journal::Texte> relu;
+    const Journal::Texte* actuel = Log_Actuel(relu);
+    return actuel && Ecrit_Log(*actuel, historique.Avant(actuel->Vues()), std::nullopt);
+}
+
+bool Journal_Station::Restaure_Log(const QByteArray& octets) {
+    std::optional<Journal::Texte> relu;
+    const Journal::Texte* actuel = Log_Actuel(relu);
+    return actuel && sauvegardes.Sauve_Moment(actuel->Octets()) &&
+           Ecrit_Log(*actuel, Fichier_Texte::Coupe_Lignes(octets), Historique::Nature::Restauration);
+}
+
 bool Journal_Station::Ajout_Fin_Log(const QString& enregistrement) {
     const QByteArray ligne = Fichier_Texte::Encode(enregistrement);
-    return Reecrit([&](Journal::Lignes lignes) { return Journal::Ajoute(std::move(lignes), ligne); });
+    return Reecrit(Historique::Nature::Enregistrement,
+                   [&](Journal::Lignes lignes) { return Journal::Ajoute(std::move(lignes), ligne); });
 }
 
 bool Journal_Station::Remplace_QSO_Log(const QString& nouveau, const Journal::QSO_Choisi& ancien) {
     const QByteArray ligne = Fichier_Texte::Encode(nouveau);
-    return Reecrit(
-        [&](Journal::Lignes lignes) { return Journal::Remplace(std::move(lignes), ancien, ligne); });
+    return Reecrit(Historique::Nature::Modification, [&](Journal::Lignes lignes) {
+        return Journal::Remplace(std::move(lignes), ancien, ligne);
+    });
 }
 
 bool Journal_Station::Supprime_QSO_Log(const Journal::QSO_Choisi& choisi) {
-    return Reecrit([&](Journal::Lignes lignes) { return Journal::Supprime(std::move(lignes), choisi); });
+    return Reecrit(Historique::Nature::Suppression,
+                   [&](Journal::Lignes lignes) { return Journal::Supprime(std::move(lignes), choisi); });
 }
 
 bool Journal_Station::Insere_QSO_Log(const QString& enregistrement) {
     const QByteArray ligne = Fichier_Texte::Encode(enregistrement);
-    return Reecrit([&](Journal::Lignes lignes) { return Journal::Insere(std::move(lignes), ligne); });
+    return Reecrit(Historique::Nature::Insertion,
+                   [&](Journal::Lignes lignes) { return Journal::Insere(std::move(lignes), ligne); });
 }
 
 bool Journal_Station::Creer_Log_Station(const QString& indicatif) {

@@ -1,24 +1,28 @@
 #pragma once
 
 #include "app/Fichiers.h"
+#include "log/Historique.h"
 #include "log/Journal.h"
+#include "log/Sauvegardes.h"
 
 #include <QObject>
 #include <QString>
 #include <functional>
 #include <optional>
 
+class Horloge;
 class Messages;
 class Session;
 
 // The current station's log: its bytes as last read or written, and every change to it. Each change
 // rewrites the file whole through the file layer and is signalled; a file that cannot be read or
 // written is reported to the operator, the log on disk stays as it was, and the change returns false.
+// The changes of the session can be taken back, and the log is copied before the first change of the day.
 class Journal_Station : public QObject {
     Q_OBJECT
 
 public:
-    Journal_Station(const Session& session, Fichiers& fichiers, Messages& messages);
+    Journal_Station(const Session& session, Fichiers& fichiers, Messages& messages, const Horloge& horloge);
 
     // The log as last read or written.
     const Journal::Texte& Log() const { return texte; }
@@ -39,6 +43,14 @@ public:
     bool Insere_QSO_Log(const QString& enregistrement);
     // Starts a new station's log as a copy of the template FXXXX.txt (an empty log without it).
     bool Creer_Log_Station(const QString& indicatif);
+    // The log put back as it was before the last change of the session, when its file is still as that
+    // change left it; otherwise the operator is told, nothing is written and the changes are forgotten.
+    bool Annule_Derniere_Modification();
+    // The log replaced by a copy's bytes, once it is itself copied as a copy of the moment.
+    bool Restaure_Log(const QByteArray& octets);
+    const Historique& Modifications() const { return historique; }
+    Sauvegardes& Copies() { return sauvegardes; }
+
     // The date of the first QSO with that reference, in file order.
     std::optional<QString> Cherche_Reference_Log(const QString& reference);
 
@@ -50,7 +62,13 @@ signals:
 
 private:
     using Changement = std::function<std::optional<Journal::Lignes>(Journal::Lignes)>;
-    bool Reecrit(const Changement& changement);
+    bool Reecrit(Historique::Nature nature, const Changement& changement);
+    // The log as its file holds it now: the one held while the file is as last read or written,
+    // otherwise the file read again into `relu`. None, after telling the operator, when it cannot be read.
+    const Journal::Texte* Log_Actuel(std::optional<Journal::Texte>& relu);
+    // Writes the new lines over the log `actuel`: a change of that nature, or the last one taken back.
+    bool Ecrit_Log(const Journal::Texte& actuel, const Journal::Lignes& nouvelles,
+                   std::optional<Historique::Nature> nature);
     void Garde(QByteArray octets, QString empreinte);
 
     const Session& session;
@@ -60,4 +78,6 @@ private:
     // The log file's state (Fichiers::Empreinte) when it held `texte`; empty when unknown. While the
     // file keeps that state, a change need not read it again.
     QString empreinte;
+    Historique historique;
+    Sauvegardes sauvegardes;
 };

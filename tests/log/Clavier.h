@@ -4,7 +4,9 @@
 
 #include "app/Couleurs.h"
 #include "app/Main.h"
+#include "app/Session.h"
 #include "log/Enregistrement.h"
+#include "log/Journal_Station.h"
 #include "support/Doubles.h"
 
 #include <QCheckBox>
@@ -39,6 +41,19 @@ inline QByteArray QSO_Phare(const char* indicatif, const char* date, const char*
                                     kerdonis ? "*" : ""})
         .toLatin1();
 }
+
+// The store over a folder holding `log`, read once.
+struct Banc_Journal {
+    explicit Banc_Journal(const QList<QByteArray>& log) {
+        t.Ecrit_Fichier("F5ABC_TORV.log", Fichier(log));
+        session.Change_Station("F5ABC");
+        journal.Lecture_Log();
+    }
+
+    Plateforme_Test t;
+    Session session{t.repertoire};
+    Journal_Station journal{session, t.fichiers, t.messages, t.horloge};
+};
 
 // A main window loaded and shown, its clock labels read once.
 inline void Demarre(Main& main) {

@@ -37,19 +37,6 @@ const QByteArray A = QSO_Phare("A", "01/01/06"), B = QSO_Phare("B", "02/01/06"),
                  N = QSO_Phare("N", "01/01/06");
 const Lignes Refuse{"<refuse>"};
 
-// The store over a folder holding `log`, read once.
-struct Banc {
-    explicit Banc(const Lignes& log) {
-        t.Ecrit_Fichier("F5ABC_TORV.log", Fichier(log));
-        session.Change_Station("F5ABC");
-        journal.Lecture_Log();
-    }
-
-    Plateforme_Test t;
-    Session session{t.repertoire};
-    Journal_Station journal{session, t.fichiers, t.messages};
-};
-
 } // namespace
 
 void Test_Journal::Changements_data() {
@@ -86,7 +73,7 @@ void Test_Journal::Changements_data() {
 // bytes is refused with a message, nothing is written and the log is read again.
 void Test_Journal::Changements() {
     QFETCH(Changement, cas);
-    Banc b(cas.avant);
+    Banc_Journal b(cas.avant);
     if (!cas.ailleurs.isEmpty())
         b.t.Ecrit_Fichier("F5ABC_TORV.log", Fichier(cas.ailleurs));
     QSignalSpy lu(&b.journal, &Journal_Station::Log_Lu), change(&b.journal, &Journal_Station::Log_Change);
@@ -109,7 +96,7 @@ void Test_Journal::Changements() {
 void Test_Journal::Lecture() {
     const QByteArray C = QSO_Phare("C", "04/04/06", "10:00", "PB12"),
                      D = QSO_Phare("D", "03/03/06", "10:00", "PB12");
-    Banc b({A, B, C, D});
+    Banc_Journal b({A, B, C, D});
     QStringList dates;
     for (const char* reference : {"PB1004", "PB12", "PB1", "PB9999"})
         dates << b.journal.Cherche_Reference_Log(reference).value_or("<absent>");

@@ -146,8 +146,15 @@ void Test_Pannes::Reecriture_Interrompue() {
         fait ? "Le fichier %1 a été enregistré, mais le disque n'a pas confirmé l'écriture du "
                "dossier : %2\r\nVérifiez le disque ; inutile d'enregistrer à nouveau."
              : "Impossible d'enregistrer le fichier %1 : %2\r\nLe fichier est resté tel qu'il était.";
+    // Nor room for the copy of the day: told once, and the change is still tried.
+    const QStringList copie = Message(
+        panne == Panne::Disque_Plein && fichier == Log_Station
+            ? QString("La sauvegarde %1 n'a pas pu être écrite : %2\r\nLa modification du log n'en est pas "
+                      "empêchée ; ce message ne reviendra pas aujourd'hui.")
+                  .arg(QDir::toNativeSeparators(t.Chemin("Sauvegardes/F5ABC_TORV_2026-12-06.log")), raison)
+            : "");
     QCOMPARE(t.messages.textes,
-             question + QStringList{texte.arg(QDir::toNativeSeparators(t.Chemin(fichier)), raison)} +
+             question + copie + QStringList{texte.arg(QDir::toNativeSeparators(t.Chemin(fichier)), raison)} +
                  (fait ? annonce : QStringList()));
     QCOMPARE(Releve(main, t), fait ? reussite : avant);
     if (fait)
