@@ -33,12 +33,22 @@ Journal_Station::Journal_Station(const Session& session, Fichiers& fichiers, Mes
     connect(&session, &Session::Station_Changee, this, [this] { historique.Vide(); });
 }
 
+bool Journal_Station::A_Jour() {
+    const QString maintenant = fichiers.Empreinte(session.Chemin_Log());
+    return !maintenant.isEmpty() && maintenant == empreinte;
+}
+
+bool Journal_Station::Lisible(const Lecture_Fichier& lecture) {
+    if (lecture.etat != Lecture_Fichier::Etat::Illisible)
+        return true;
+    messages.Affiche(Sous_Programmes::Message_Lecture_Impossible(session.Chemin_Log(), lecture.raison));
+    return false;
+}
+
 std::optional<Journal::Lignes> Journal_Station::Lignes_Du_Log(Sous_Programmes::Si_Absent si_absent) {
-    const QString chemin = session.Chemin_Log();
-    const QString maintenant = fichiers.Empreinte(chemin);
-    if (!maintenant.isEmpty() && maintenant == empreinte)
+    if (A_Jour())
         return texte.Vues();
-    return Sous_Programmes::Lit_Ou_Signale(fichiers, messages, chemin, si_absent);
+    return Sous_Programmes::Lit_Ou_Signale(fichiers, messages, session.Chemin_Log(), si_absent);
 }
 
 void Journal_Station::Garde(QByteArray octets, QString nouvelle_empreinte) {
@@ -52,26 +62,18 @@ void Journal_Station::Lecture_Log() {
     // the file again.
     QString avant = fichiers.Empreinte(chemin);
     Lecture_Fichier lecture = fichiers.Lit_Octets(chemin);
-    if (lecture.etat == Lecture_Fichier::Etat::Illisible) {
-        messages.Affiche(Sous_Programmes::Message_Lecture_Impossible(chemin, lecture.raison));
-        // A log that could not be read is never taken for the empty list shown instead.
+    // A log that could not be read is never taken for the empty list shown instead.
+    if (!Lisible(lecture))
         avant.clear();
-    }
     Garde(std::move(lecture.octets), std::move(avant));
     emit Log_Lu();
 }
 
 const Journal::Texte* Journal_Station::Log_Actuel(std::optional<Journal::Texte>& relu) {
-    const QString chemin = session.Chemin_Log();
-    const QString maintenant = fichiers.Empreinte(chemin);
-    if (!maintenant.isEmpty() && maintenant == empreinte)
+    if (A_Jour())
         return &texte;
-    Lecture_Fichier lecture = fichiers.Lit_Octets(chemin);
-    if (lecture.etat == Lecture_Fichier::Etat::Illisible) {
-        messages.Affiche(Sous_Programmes::Message_Lecture_Impossible(chemin, lecture.raison));
-        return nullptr;
-    }
-    return &relu.emplace(std::move(lecture.octets));
+    Lecture_Fichier lecture = fichiers.Lit_Octets(session.Chemin_Log());
+    return Lisible(lecture) ? &relu.emplace(std::move(lecture.octets)) : nullptr;
 }
 
 bool Journal_Station::Reecrit(Historique::Nature nature, const Changement& changement) {

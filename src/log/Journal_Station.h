@@ -63,6 +63,10 @@ signals:
 private:
     using Changement = std::function<std::optional<Journal::Lignes>(Journal::Lignes)>;
     bool Reecrit(Historique::Nature nature, const Changement& changement);
+    // The log file is still as last read or written.
+    bool A_Jour();
+    // False, after telling the operator, when the log could not be read.
+    bool Lisible(const Lecture_Fichier& lecture);
     // The log as its file holds it now: the one held while the file is as last read or written,
     // otherwise the file read again into `relu`. None, after telling the operator, when it cannot be read.
     const Journal::Texte* Log_Actuel(std::optional<Journal::Texte>& relu);
