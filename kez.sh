@@ -5,13 +5,14 @@
 #   ./kez.sh sanitize   the same under AddressSanitizer and UndefinedBehaviorSanitizer
 #   ./kez.sh bench      build optimised, time the program on logs of 1,000 to 50,000 QSOs
 #   ./kez.sh fuzz       build the fuzz targets with clang, run each for a minute (FUZZ_SECONDES to change)
-#   ./kez.sh package    install what is missing, build, make the Debian package
+#   ./kez.sh package    install what is missing, build, make the Debian and RPM packages
 #   ./kez.sh captures   install what is missing, build, take the user guide's pictures again
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
-          fonts-liberation fonts-dejavu-core poppler-utils dpkg-dev desktop-file-utils appstream)
+          fonts-liberation fonts-dejavu-core poppler-utils dpkg-dev desktop-file-utils appstream
+          rpm lintian)  # rpm: rpmbuild for the RPM package; lintian checks the Debian package
 # Only for the guide's pictures: a virtual screen, a robot keyboard and a screen grabber.
 CAPTURE_PACKAGES=(xvfb xauth xdotool imagemagick)
 
@@ -102,10 +103,13 @@ fuzz)
 package)
     build_default
     rm -rf build/default/paquet
-    cpack -G DEB --config build/default/CPackConfig.cmake -B build/default/paquet >/dev/null
+    cpack --config build/default/CPackConfig.cmake -B build/default/paquet >/dev/null
     deb=$(ls build/default/paquet/*.deb)
+    rpm=$(ls build/default/paquet/*.rpm)
     echo "Debian package: $deb"
-    echo "Install it with: sudo apt-get install ./$deb"
+    echo "  install it with: sudo apt-get install ./$deb"
+    echo "RPM package: $rpm"
+    echo "  install it with: sudo dnf install ./$rpm (Fedora) or sudo zypper install ./$rpm (openSUSE)"
     ;;
 captures)
     build_default "${CAPTURE_PACKAGES[@]}"

@@ -1,5 +1,6 @@
 #include "app/Main.h"
 
+#include "Historique.h"
 #include "app/Adaptateur_Touches.h"
 #include "app/Bouton.h"
 #include "app/Couleurs.h"
@@ -42,21 +43,6 @@
 namespace {
 
 const QString Titre = QStringLiteral("  KEZ_TORV    Revision ");
-const QString Revision = QStringLiteral(" 1.0.9");
-
-const QStringList Versions{
-    QStringLiteral("V1.0.0   le 12/08/2006 creation"),
-    QStringLiteral("V1.0.1   le 21/08/2006 Ajout Prenom et RST E"),
-    QStringLiteral("V1.0.2   le 23/08/2006 Ajout Insertion d'un QSO"),
-    QStringLiteral("V1.0.3   le 28/08/2006 Changé nom du fichier log par FXXXX_TORV.log"),
-    QStringLiteral("V1.0.4   le 30/08/2006 Ajout liste des phares Francais"),
-    QStringLiteral("V1.0.5   le 31/08/2006 Ajout Dpt et nom reference auto et Score "),
-    QStringLiteral("V1.0.6   le 01/09/2006 Ajout Modifié saisie reference (PB auto)"),
-    QStringLiteral("V1.0.7   le 14/11/2006 Ajout bouton 'Rechercher un QSO'"),
-    QStringLiteral("V1.0.8   le 09/07/2014 N° reference à 4 chiffres"),
-    QStringLiteral("V1.0.9   le 01/12/2014 Sauvegarde adif Utilisant <STATE>, <SIG> et <SIG_INFO>"),
-};
-
 const QString Credit = QStringLiteral("KEZ_TORV, log du diplôme des phares");
 const QString Credit_Carte = QStringLiteral("Carte des départements d'après \"MapSVG\" et "
                                             "\"Victor Cazanave (svg-maps)\", licence CC BY 4.0");
@@ -395,9 +381,9 @@ void Main::Form_Load() {
     Ind_A->setFocus();
     Mode_Aff->setText(Textes::Saisie_QSO);
     Historique_Versions.clear();
-    for (const QString& version : Versions)
+    for (const QString& version : Historique::Versions)
         Historique_Versions += version + QStringLiteral("\r\n");
-    Revision_Programme = Revision;
+    Revision_Programme = QLatin1Char(' ') + Historique::Version;
     setWindowTitle(Titre + Revision_Programme);
     if (Indicatif_Station != Sous_Programmes::Indicatif_Absent)
         journal.Lecture_Log();

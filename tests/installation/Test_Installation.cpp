@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 // The program installed into a staging folder and started from there, and the Debian package.
@@ -18,6 +19,8 @@ private slots:
     void Fichiers_Installes();
     void Lancements();
     void Paquet();
+    void Paquet_RPM();
+    void Lintian();
 
 private:
     QString Installe(const QString& chemin) const { return racine.filePath("installe/usr/" + chemin); }
@@ -88,6 +91,8 @@ void Test_Installation::Fichiers_Installes() {
                          KEZ_DATADIR "/doc/kez-torv/copyright",
                          KEZ_DATADIR "/icons/hicolor/scalable/apps/" + Identifiant + ".svg",
                          KEZ_DATADIR "/metainfo/" + Identifiant + ".metainfo.xml"};
+    attendus << KEZ_DATADIR "/doc/kez-torv/changelog.gz" << KEZ_MANDIR "/man1/KEZ_TORV.1.gz"
+             << KEZ_MANDIR "/fr/man1/KEZ_TORV.1.gz";
     for (const QString& nom : Installation::Fichiers_Donnees()) {
         attendus << KEZ_DONNEES "/" + nom;
         QCOMPARE(Lit_Disque(Installe(KEZ_DONNEES "/" + nom)), Lit_Disque(KEZ_SOURCES "/data/" + nom));
@@ -181,6 +186,35 @@ void Test_Installation::Paquet() {
                                           ".desktop<"));
     QVERIFY(
         Lit_Disque(Extrait("share/icons/hicolor/scalable/apps/" + Identifiant + ".svg")).contains("<svg"));
+}
+
+// The RPM holds the Debian package's files in the same places (its regular files: the "ls -l" lines with
+// "-"), and needs the Qt libraries, which rpmbuild finds, and the font of the reports.
+void Test_Installation::Paquet_RPM() {
+    if (QStandardPaths::findExecutable(QStringLiteral("rpmbuild")).isEmpty())
+        QSKIP("rpmbuild is not installed (Debian package rpm): no RPM package to check");
+    const QString cpack = Execute(KEZ_CPACK, {"-G", "RPM", "--config", KEZ_CONSTRUCTION "/CPackConfig.cmake",
+                                              "-B", racine.filePath("rpm")});
+    QVERIFY2(cpack.startsWith("0:"), qPrintable(cpack));
+    const QString rpm = racine.filePath("rpm/" + QDir(racine.filePath("rpm")).entryList({"*.rpm"}).value(0));
+    QStringList fichiers;
+    for (const QString& ligne : Execute("rpm", {"-qlvp", rpm}).mid(2).split('\n'))
+        if (ligne.startsWith('-'))
+            fichiers << ligne.section(' ', -1).mid(1);
+    QCOMPARE(fichiers, Fichiers_Sous(racine.filePath("extrait")));
+    const QStringList requis = Execute("rpm", {"-qpR", rpm}).mid(2).split('\n');
+    for (const char* requis_attendu : {"libQt6Widgets.so.6()(64bit)", "font(liberationmono)"})
+        QVERIFY2(requis.contains(QLatin1String(requis_attendu)), qPrintable(requis.join(", ")));
+}
+
+// lintian has nothing to say on the Debian package but, while KEZ_MAINTAINER is left at its
+// placeholder, that the maintainer's address (Maintainer, changelog) is on a host that cannot exist.
+void Test_Installation::Lintian() {
+    if (QStandardPaths::findExecutable(QStringLiteral("lintian")).isEmpty())
+        QSKIP("lintian is not installed (Debian package lintian): the Debian package is not checked");
+    QCOMPARE(Execute("lintian", {"--allow-root", "--suppress-tags",
+                                 "bogus-mail-host,bogus-mail-host-in-debian-changelog", paquet}),
+             "0:");
 }
 
 KEZ_TEST(Test_Installation)
