@@ -7,7 +7,7 @@
 #include "app/Textes.h"
 #include "log/Controle_Saisie.h"
 #include "log/Enregistrement.h"
-#include "log/Historique.h"
+#include "log/Historique_Log.h"
 #include "log/Modele_Log.h"
 #include "log/Prenoms.h"
 #include "log/Prenoms_Station.h"
@@ -173,12 +173,12 @@ void Edition_QSO::Ajout_QSO_Click() {
 
 void Edition_QSO::Mnu_Annuler_Click() {
     Messages& messages = main.plateforme.messages;
-    const Historique::Modification* derniere = main.journal.Modifications().Derniere();
+    const Historique_Log::Modification* derniere = main.journal.Modifications().Derniere();
     if (!derniere) {
         messages.Affiche(QStringLiteral("Aucune modification du log à annuler : le programme ne l'a pas "
                                         "modifié depuis son ouverture ou le changement de station (ou en a "
                                         "déjà annulé les %1 dernières modifications).")
-                             .arg(Historique::Profondeur));
+                             .arg(Historique_Log::Profondeur));
         return;
     }
     if (messages.Demande(QStringLiteral("Dernière modification du log : %1\r\n\r\nL'annuler ?")

@@ -76,7 +76,7 @@ const Journal::Texte* Journal_Station::Log_Actuel(std::optional<Journal::Texte>&
     return Lisible(lecture) ? &relu.emplace(std::move(lecture.octets)) : nullptr;
 }
 
-bool Journal_Station::Reecrit(Historique::Nature nature, const Changement& changement) {
+bool Journal_Station::Reecrit(Historique_Log::Nature nature, const Changement& changement) {
     std::optional<Journal::Texte> relu;
     const Journal::Texte* actuel = Log_Actuel(relu);
     if (!actuel)
@@ -92,7 +92,7 @@ bool Journal_Station::Reecrit(Historique::Nature nature, const Changement& chang
 }
 
 bool Journal_Station::Ecrit_Log(const Journal::Texte& actuel, const Journal::Lignes& nouvelles,
-                                std::optional<Historique::Nature> nature) {
+                                std::optional<Historique_Log::Nature> nature) {
     const QString chemin = session.Chemin_Log();
     sauvegardes.Avant_Changement(actuel.Octets());
     QByteArray octets = Fichier_Texte::Joint_Lignes(nouvelles);
@@ -110,7 +110,7 @@ bool Journal_Station::Ecrit_Log(const Journal::Texte& actuel, const Journal::Lig
 }
 
 bool Journal_Station::Annule_Derniere_Modification() {
-    const Historique::Modification* derniere = historique.Derniere();
+    const Historique_Log::Modification* derniere = historique.Derniere();
     if (!derniere)
         return false;
     const QString chemin = session.Chemin_Log();
@@ -129,30 +129,30 @@ bool Journal_Station::Restaure_Log(const QByteArray& octets) {
     std::optional<Journal::Texte> relu;
     const Journal::Texte* actuel = Log_Actuel(relu);
     return actuel && sauvegardes.Sauve_Moment(actuel->Octets()) &&
-           Ecrit_Log(*actuel, Fichier_Texte::Coupe_Lignes(octets), Historique::Nature::Restauration);
+           Ecrit_Log(*actuel, Fichier_Texte::Coupe_Lignes(octets), Historique_Log::Nature::Restauration);
 }
 
 bool Journal_Station::Ajout_Fin_Log(const QString& enregistrement) {
     const QByteArray ligne = Fichier_Texte::Encode(enregistrement);
-    return Reecrit(Historique::Nature::Enregistrement,
+    return Reecrit(Historique_Log::Nature::Enregistrement,
                    [&](Journal::Lignes lignes) { return Journal::Ajoute(std::move(lignes), ligne); });
 }
 
 bool Journal_Station::Remplace_QSO_Log(const QString& nouveau, const Journal::QSO_Choisi& ancien) {
     const QByteArray ligne = Fichier_Texte::Encode(nouveau);
-    return Reecrit(Historique::Nature::Modification, [&](Journal::Lignes lignes) {
+    return Reecrit(Historique_Log::Nature::Modification, [&](Journal::Lignes lignes) {
         return Journal::Remplace(std::move(lignes), ancien, ligne);
     });
 }
 
 bool Journal_Station::Supprime_QSO_Log(const Journal::QSO_Choisi& choisi) {
-    return Reecrit(Historique::Nature::Suppression,
+    return Reecrit(Historique_Log::Nature::Suppression,
                    [&](Journal::Lignes lignes) { return Journal::Supprime(std::move(lignes), choisi); });
 }
 
 bool Journal_Station::Insere_QSO_Log(const QString& enregistrement) {
     const QByteArray ligne = Fichier_Texte::Encode(enregistrement);
-    return Reecrit(Historique::Nature::Insertion,
+    return Reecrit(Historique_Log::Nature::Insertion,
                    [&](Journal::Lignes lignes) { return Journal::Insere(std::move(lignes), ligne); });
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Fichiers.h"
-#include "log/Historique.h"
+#include "log/Historique_Log.h"
 #include "log/Journal.h"
 #include "log/Sauvegardes.h"
 
@@ -48,7 +48,7 @@ public:
     bool Annule_Derniere_Modification();
     // The log replaced by a copy's bytes, once it is itself copied as a copy of the moment.
     bool Restaure_Log(const QByteArray& octets);
-    const Historique& Modifications() const { return historique; }
+    const Historique_Log& Modifications() const { return historique; }
     Sauvegardes& Copies() { return sauvegardes; }
 
     // The date of the first QSO with that reference, in file order.
@@ -62,7 +62,7 @@ signals:
 
 private:
     using Changement = std::function<std::optional<Journal::Lignes>(Journal::Lignes)>;
-    bool Reecrit(Historique::Nature nature, const Changement& changement);
+    bool Reecrit(Historique_Log::Nature nature, const Changement& changement);
     // The log file is still as last read or written.
     bool A_Jour();
     // False, after telling the operator, when the log could not be read.
@@ -72,7 +72,7 @@ private:
     const Journal::Texte* Log_Actuel(std::optional<Journal::Texte>& relu);
     // Writes the new lines over the log `actuel`: a change of that nature, or the last one taken back.
     bool Ecrit_Log(const Journal::Texte& actuel, const Journal::Lignes& nouvelles,
-                   std::optional<Historique::Nature> nature);
+                   std::optional<Historique_Log::Nature> nature);
     void Garde(QByteArray octets, QString empreinte);
 
     const Session& session;
@@ -82,6 +82,6 @@ private:
     // The log file's state (Fichiers::Empreinte) when it held `texte`; empty when unknown. While the
     // file keeps that state, a change need not read it again.
     QString empreinte;
-    Historique historique;
+    Historique_Log historique;
     Sauvegardes sauvegardes;
 };

@@ -1,5 +1,5 @@
 #include "Clavier.h"
-#include "log/Historique.h"
+#include "log/Historique_Log.h"
 #include "log/Modele_Log.h"
 #include "log/Restauration.h"
 #include "support/Principal.h"
@@ -111,7 +111,7 @@ void Test_Annulation::Annulations() {
                                : main.journal.Ajout_Fin_Log(QString::fromLatin1(N)));
     }
     t.fichiers.panne = Fichiers_Defaillants::Etape::Aucune;
-    const Historique::Modification* derniere = main.journal.Modifications().Derniere();
+    const Historique_Log::Modification* derniere = main.journal.Modifications().Derniere();
     QCOMPARE(derniere ? Sous_Programmes::Description(*derniere) : QString(), description);
     t.messages.textes.clear();
     Active(main);

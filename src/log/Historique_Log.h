@@ -7,7 +7,7 @@
 
 // The changes this session made to the current log, the latest last, so that the operator can take them
 // back one by one. Each keeps only the lines it changed: a long log is not held twenty times over.
-class Historique {
+class Historique_Log {
 public:
     static constexpr qsizetype Profondeur = 20;
 
@@ -40,5 +40,5 @@ private:
 namespace Sous_Programmes {
 // What taking the change back undoes, as the operator is asked about it: the QSO's list line, or the
 // count of QSOs.
-QString Description(const Historique::Modification& modification);
+QString Description(const Historique_Log::Modification& modification);
 } // namespace Sous_Programmes

@@ -1,4 +1,4 @@
-#include "log/Historique.h"
+#include "log/Historique_Log.h"
 
 #include <algorithm>
 
@@ -15,8 +15,8 @@ Journal::Lignes Copie(const Journal::Lignes& lignes, qsizetype debut, qsizetype 
 
 } // namespace
 
-void Historique::Note(Nature nature, const Journal::Lignes& avant, const Journal::Lignes& apres,
-                      QString empreinte) {
+void Historique_Log::Note(Nature nature, const Journal::Lignes& avant, const Journal::Lignes& apres,
+                          QString empreinte) {
     const qsizetype plus_court = std::min(avant.size(), apres.size());
     qsizetype debut = 0;
     while (debut < plus_court && avant[debut] == apres[debut])
@@ -32,7 +32,7 @@ void Historique::Note(Nature nature, const Journal::Lignes& avant, const Journal
                           Copie(apres, debut, apres.size() - debut - fin), std::move(empreinte)});
 }
 
-Journal::Lignes Historique::Avant(const Journal::Lignes& actuelles) const {
+Journal::Lignes Historique_Log::Avant(const Journal::Lignes& actuelles) const {
     const Modification& derniere = modifications.last();
     Journal::Lignes lignes = actuelles.first(derniere.debut);
     lignes.append(derniere.avant);
@@ -40,7 +40,7 @@ Journal::Lignes Historique::Avant(const Journal::Lignes& actuelles) const {
     return lignes;
 }
 
-void Historique::Retire(const QString& empreinte) {
+void Historique_Log::Retire(const QString& empreinte) {
     modifications.removeLast();
     if (!modifications.isEmpty())
         modifications.last().empreinte = empreinte;
@@ -48,24 +48,24 @@ void Historique::Retire(const QString& empreinte) {
 
 namespace Sous_Programmes {
 
-QString Description(const Historique::Modification& modification) {
+QString Description(const Historique_Log::Modification& modification) {
     const auto ligne = [&](const Journal::Lignes& lignes) {
         return Journal::Ligne_Liste(lignes.value(0), modification.debut);
     };
     const qsizetype ajoutes = modification.apres.size() - modification.avant.size();
     switch (modification.nature) {
-    case Historique::Nature::Enregistrement:
+    case Historique_Log::Nature::Enregistrement:
         return QStringLiteral("l'enregistrement du QSO\r\n") + ligne(modification.apres);
-    case Historique::Nature::Insertion:
+    case Historique_Log::Nature::Insertion:
         return QStringLiteral("l'insertion du QSO\r\n") + ligne(modification.apres);
-    case Historique::Nature::Modification:
+    case Historique_Log::Nature::Modification:
         return QStringLiteral("la modification du QSO\r\n%1\r\nqui redeviendra\r\n%2")
             .arg(ligne(modification.apres), ligne(modification.avant));
-    case Historique::Nature::Suppression:
+    case Historique_Log::Nature::Suppression:
         return QStringLiteral("la suppression du QSO\r\n") + ligne(modification.avant);
-    case Historique::Nature::Import:
+    case Historique_Log::Nature::Import:
         return QStringLiteral("l'import de %1 QSO").arg(ajoutes);
-    case Historique::Nature::Restauration:
+    case Historique_Log::Nature::Restauration:
         break;
     }
     return QStringLiteral("la restauration d'une sauvegarde (le log repassera de %1 à %2 QSO)")
