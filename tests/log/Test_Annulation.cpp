@@ -50,15 +50,19 @@ void Test_Annulation::Annulations_data() {
     QTest::addColumn<int>("annulations");
     QTest::addColumn<QString>("description"); // of the last change, before any is taken back
     QTest::addColumn<Lignes>("apres");
-    QTest::addColumn<QString>("message"); // besides the questions
+    QTest::addColumn<QStringList>("messages"); // besides the questions
     const QString n = Journal::Ligne_Liste(N, 2), a = Journal::Ligne_Liste(A, 0);
     const QString ailleurs = "Le log %1 a été modifié par un autre programme depuis la dernière modification "
                              "faite ici.\r\nRien n'a été annulé, pour ne pas perdre ce changement ; les "
                              "modifications précédentes ne peuvent plus être annulées.";
     const auto ligne = [](const char* nom, QStringList gestes, int annulations, QString description,
-                          Lignes apres, QString message = {}) {
-        QTest::newRow(nom) << gestes << annulations << description << apres << message;
+                          Lignes apres, QStringList messages = {}) {
+        QTest::newRow(nom) << gestes << annulations << description << apres << messages;
     };
+    const QString aucune =
+        "Aucune modification du log à annuler : le programme ne l'a pas modifié depuis son "
+        "ouverture ou le changement de station (ou en a déjà annulé les 20 dernières "
+        "modifications).";
     ligne("enregistrement", {"ajoute"}, 1, "l'enregistrement du QSO\r\n" + n, {A, B});
     ligne("insertion", {"insere"}, 1, "l'insertion du QSO\r\n" + Journal::Ligne_Liste(N, 0), {A, B});
     ligne("modification", {"remplace"}, 1,
@@ -72,14 +76,11 @@ void Test_Annulation::Annulations_data() {
     ligne("trois sur trois", {"ajoute", "insere", "supprime"}, 3, a1, {A, B});
     ligne("deux sur trois", {"ajoute", "insere", "supprime"}, 2, a1, {A, B, N});
     ligne("apres un echec", {"ajoute", "panne"}, 1, "l'enregistrement du QSO\r\n" + n, {A, B});
-    ligne("log change ailleurs", {"ajoute", "ailleurs"}, 1, "l'enregistrement du QSO\r\n" + n, {B}, ailleurs);
-    const QString aucune =
-        "Aucune modification du log à annuler : le programme ne l'a pas modifié depuis son "
-        "ouverture ou le changement de station (ou en a déjà annulé les 20 dernières "
-        "modifications).";
+    ligne("log change ailleurs", {"ajoute", "ailleurs"}, 2, "l'enregistrement du QSO\r\n" + n, {B},
+          {ailleurs, aucune});
     ligne("vingt au plus", QStringList(21, "ajoute"), 21,
-          "l'enregistrement du QSO\r\n" + Journal::Ligne_Liste(N, 22), {A, B, N}, aucune);
-    ligne("changement de station", {"ajoute", "station"}, 1, "", {A, B, N}, aucune);
+          "l'enregistrement du QSO\r\n" + Journal::Ligne_Liste(N, 22), {A, B, N}, {aucune});
+    ligne("changement de station", {"ajoute", "station"}, 1, "", {A, B, N}, {aucune});
 }
 
 // Each change taken back through the window, latest first, after the question that names it. Once the log
@@ -89,7 +90,7 @@ void Test_Annulation::Annulations() {
     QFETCH(int, annulations);
     QFETCH(QString, description);
     QFETCH(Lignes, apres);
-    QFETCH(QString, message);
+    QFETCH(QStringList, messages);
     Plateforme_Test t;
     Prepare(t, {{Log, Fichier({A, B})}});
     Main main(t.plateforme);
@@ -123,10 +124,7 @@ void Test_Annulation::Annulations() {
     if (!description.isEmpty())
         QCOMPARE(t.messages.textes.first(), Question(description));
     const QStringList autres = t.messages.textes.filter(QRegularExpression("^(?!Dernière modification)"));
-    QCOMPARE(autres,
-             message.isEmpty()
-                 ? QStringList()
-                 : QStringList{QString(message).replace("%1", QDir::toNativeSeparators(t.Chemin(Log)))});
+    QCOMPARE(autres, messages.replaceInStrings("%1", QDir::toNativeSeparators(t.Chemin(Log))));
 }
 
 // Before the first change of each day the log is copied as it was; 30 copies of the day are kept, and no
