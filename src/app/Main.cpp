@@ -60,10 +60,6 @@ const QString Credit = QStringLiteral("KEZ_TORV, log du diplôme des phares");
 const QString Credit_Carte = QStringLiteral("Carte des départements d'après \"MapSVG\" et "
                                             "\"Victor Cazanave (svg-maps)\", licence CC BY 4.0");
 
-const QString Entete_Liste = QStringLiteral("     N°   Indicatif           Dpt   Prenom                Ref   "
-                                            "    Date       QTR  Mode   QRG  RSTR RSTE  "
-                                            "      Mom du Phare                 QSL");
-
 // Gives a field's keys to the handler of the part of the program it serves.
 template <typename Classe>
 void Relie_Touches(QWidget* champ, Classe* objet, void (Classe::*gestionnaire)(int&)) {
@@ -234,6 +230,7 @@ void Main::Cree_Menus() {
     };
     Mnu_Fichier = menu("Mnu_Fichier", QStringLiteral("Fichier"));
     Mnu_Quitter = action(Mnu_Fichier, "Mnu_Quitter");
+    Mnu_Import_ADIF = action(Mnu_Fichier, "Mnu_Import_ADIF");
     Mnu_ADIF = action(Mnu_Fichier, "Mnu_ADIF");
     Mnu_Date = menu("Mnu_Date", QStringLiteral("Date"));
     Mnu_Date_Auto = action(Mnu_Date, "Mnu_Date_Auto");
@@ -336,6 +333,7 @@ void Main::Relie_Evenements() {
     connect(&journal, &Journal_Station::Log_Lu, this, &Main::Log_Lu);
     connect(&journal, &Journal_Station::Log_Change, this, &Main::Log_Change);
     connect(&session, &Session::Station_Changee, this, &Main::Station_Changee);
+    connect(Mnu_Import_ADIF, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_Import_ADIF_Click);
     connect(Mnu_ADIF, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_ADIF_Click);
     connect(Mnu_Imp_Contacte, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_Imp_Contacte_Click);
     connect(Mnu_Enr_Contacte, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_Enr_Contacte_Click);
@@ -431,11 +429,12 @@ void Main::Init_Libelles() {
     Label9->setText(QStringLiteral("RST E"));
     Label3->setText(QStringLiteral("QSL"));
     Label10->setText(QStringLiteral("Mode de saisie"));
-    Label_Liste_TORV->setText(Entete_Liste);
+    Label_Liste_TORV->setText(Textes::Entete_Liste);
     RST_A->setText(Textes::Report_Defaut);
     RSTE_A->setText(Textes::Report_Defaut);
 
     Mnu_Quitter->setText(QStringLiteral("Quitter KEZ_TORV"));
+    Mnu_Import_ADIF->setText(QStringLiteral("Importer un fichier ADIF"));
     Mnu_ADIF->setText(QStringLiteral("Exporter le log au format ADIF"));
     Mnu_Date_Auto->setText(QStringLiteral("Automatique"));
     Mnu_Date_Man->setText(QStringLiteral("Manuelle"));

@@ -106,6 +106,7 @@ public:
     // Menus.
     QMenu* Mnu_Fichier;
     QAction* Mnu_Quitter;
+    QAction* Mnu_Import_ADIF;
     QAction* Mnu_ADIF;
     QMenu* Mnu_Date;
     QAction* Mnu_Date_Auto;
