@@ -22,11 +22,11 @@ const Journal::Lignes Log{
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     const QByteArray octets(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille));
-    const Import_Adif::Import import = Import_Adif::Prepare(octets, Log, Phares);
-    KEZ_VERIFIE(import.a_importer.size() + import.doublons.size() + import.refus.size() +
-                    import.sans_reference ==
-                import.lecture.records);
-    for (const Import_Adif::QSO& qso : import.a_importer) {
+    const Import_Adif::Import apport = Import_Adif::Prepare(octets, Log, Phares);
+    KEZ_VERIFIE(apport.a_importer.size() + apport.doublons.size() + apport.refus.size() +
+                    apport.sans_reference ==
+                apport.lecture.records);
+    for (const Import_Adif::QSO& qso : apport.a_importer) {
         const QString& enregistrement = qso.enregistrement;
         KEZ_VERIFIE(Fichier_Texte::Encode(enregistrement).size() == Enregistrement::Longueur);
         KEZ_VERIFIE(Sous_Programmes::Refus_Caracteres(enregistrement).isEmpty());
@@ -36,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
                     0);
     }
     const Journal::Lignes lignes =
-        Journal::Insere_Tous(Log, Fichier_Texte::Encode_Lignes(Import_Adif::Enregistrements(import)));
-    KEZ_VERIFIE(lignes.size() == Log.size() + import.a_importer.size() && lignes.contains(Log.first()));
-    Import_Adif::Lignes_Apercu(import);
+        Journal::Insere_Tous(Log, Fichier_Texte::Encode_Lignes(Import_Adif::Enregistrements(apport)));
+    KEZ_VERIFIE(lignes.size() == Log.size() + apport.a_importer.size() && lignes.contains(Log.first()));
+    Import_Adif::Lignes_Apercu(apport);
     return 0;
 }

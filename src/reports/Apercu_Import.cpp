@@ -19,15 +19,15 @@
 #include <QStringListModel>
 #include <QVBoxLayout>
 
-Apercu_Import::Apercu_Import(Main& main, const QString& fichier, Import_Adif::Import import)
-    : QDialog(&main), main(main), fichier(fichier), import(std::move(import)) {
+Apercu_Import::Apercu_Import(Main& main, const QString& fichier, Import_Adif::Import apport)
+    : QDialog(&main), main(main), fichier(fichier), apport(std::move(apport)) {
     setObjectName(QStringLiteral("Apercu_Import"));
     setWindowTitle(QStringLiteral("Importer le fichier ADIF ") + QFileInfo(fichier).fileName());
     Entete = new QLabel(Textes::Entete_Liste, this);
     Entete->setObjectName(QStringLiteral("Entete"));
     Liste_Import = new QListView(this);
     Liste_Import->setObjectName(QStringLiteral("Liste_Import"));
-    contenu = new QStringListModel(Import_Adif::Lignes_Apercu(this->import), this);
+    contenu = new QStringListModel(Import_Adif::Lignes_Apercu(this->apport), this);
     Liste_Import->setModel(contenu);
     Sous_Programmes::Prepare_Liste(Liste_Import, static_cast<int>(Textes::Entete_Liste.size()), 24);
     Entete->setFont(Liste_Import->font());
@@ -50,7 +50,7 @@ Apercu_Import::Apercu_Import(Main& main, const QString& fichier, Import_Adif::Im
     colonne->addWidget(Entete);
     colonne->addWidget(Liste_Import);
     colonne->addLayout(boutons);
-    Importer->setEnabled(!this->import.a_importer.isEmpty());
+    Importer->setEnabled(!this->apport.a_importer.isEmpty());
     connect(Importer, &QPushButton::clicked, this, &Apercu_Import::Importer_Click);
     connect(Enregistrer, &QPushButton::clicked, this, &Apercu_Import::Enregistrer_Click);
     connect(Annuler, &QPushButton::clicked, this, &QDialog::reject);
@@ -64,15 +64,15 @@ QStringList Apercu_Import::Lignes() const {
 void Apercu_Import::Importer_Click() {
     // The first names go with their QSOs: when the log cannot be written, the memory is put back.
     const std::optional<Prenoms_Avant> avant =
-        Sous_Programmes::Memorise_Prenoms_Nouveaux(main, Import_Adif::Lignes_Prenoms(import));
+        Sous_Programmes::Memorise_Prenoms_Nouveaux(main, Import_Adif::Lignes_Prenoms(apport));
     if (!avant)
         return;
-    if (!main.journal.Importe_QSO_Log(Import_Adif::Enregistrements(import))) {
+    if (!main.journal.Importe_QSO_Log(Import_Adif::Enregistrements(apport))) {
         Sous_Programmes::Retablit_Prenoms(main, *avant);
         return;
     }
     accept();
-    main.plateforme.messages.Affiche(Import_Adif::Bilan(fichier, import));
+    main.plateforme.messages.Affiche(Import_Adif::Bilan(fichier, apport));
 }
 
 void Apercu_Import::Enregistrer_Click() {

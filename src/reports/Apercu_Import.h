@@ -17,7 +17,7 @@ class Apercu_Import : public QDialog {
     Q_OBJECT
 
 public:
-    Apercu_Import(Main& main, const QString& fichier, Import_Adif::Import import);
+    Apercu_Import(Main& main, const QString& fichier, Import_Adif::Import apport);
 
     QLabel* Entete;
     QListView* Liste_Import;
@@ -32,6 +32,6 @@ public:
 private:
     Main& main;
     const QString fichier;
-    const Import_Adif::Import import;
+    const Import_Adif::Import apport;
     QStringListModel* contenu;
 };

@@ -38,13 +38,13 @@ void Commandes_Rapports::Mnu_Import_ADIF_Click() {
         main.journal.Lignes_Du_Log(Sous_Programmes::Si_Absent::Signale);
     if (!log)
         return;
-    Import_Adif::Import import =
+    Import_Adif::Import apport =
         Import_Adif::Prepare(lecture.octets, *log, Sous_Programmes::Lecture_Liste_Phare(main));
-    if (import.lecture.records == 0) {
-        messages.Affiche(Import_Adif::Message_Sans_QSO(chemin, import));
+    if (apport.lecture.records == 0) {
+        messages.Affiche(Import_Adif::Message_Sans_QSO(chemin, apport));
         return;
     }
-    auto* apercu = new Apercu_Import(main, chemin, std::move(import));
+    auto* apercu = new Apercu_Import(main, chemin, std::move(apport));
     apercu->setAttribute(Qt::WA_DeleteOnClose);
     apercu->open();
 }

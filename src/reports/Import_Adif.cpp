@@ -210,35 +210,35 @@ Import Prepare(const QByteArray& octets, const Journal::Lignes& log, const QList
     QSet<QString> connus;
     for (const QByteArray& ligne : log)
         connus.insert(Cle(Fichier_Texte::Decode(ligne)));
-    Import import;
+    Import apport;
     qsizetype numero = 0;
-    import.lecture = Lecture_Adif::Lit(octets, [&](const Record& record) {
+    apport.lecture = Lecture_Adif::Lit(octets, [&](const Record& record) {
         ++numero;
-    const std::optional<Conversion> qso = Convertit(record, index);
-    if (!qso)
-        ++import.sans_reference;
-    else if (!qso->refus.isEmpty())
-        import.refus.append({numero, qso->refus});
-    else if (connus.contains(Cle(qso->enregistrement)))
-        import.doublons.append({numero, qso->enregistrement});
-    else {
-        connus.insert(Cle(qso->enregistrement));
-        import.a_importer.append({numero, qso->enregistrement});
-    }
-});
-return import;
-} // namespace Import_Adif
+        const std::optional<Conversion> qso = Convertit(record, index);
+        if (!qso)
+            ++apport.sans_reference;
+        else if (!qso->refus.isEmpty())
+            apport.refus.append({numero, qso->refus});
+        else if (connus.contains(Cle(qso->enregistrement)))
+            apport.doublons.append({numero, qso->enregistrement});
+        else {
+            connus.insert(Cle(qso->enregistrement));
+            apport.a_importer.append({numero, qso->enregistrement});
+        }
+    });
+    return apport;
+}
 
-QStringList Enregistrements(const Import& import) {
+QStringList Enregistrements(const Import& apport) {
     QStringList enregistrements;
-    for (const QSO& qso : import.a_importer)
+    for (const QSO& qso : apport.a_importer)
         enregistrements.append(qso.enregistrement);
     return enregistrements;
 }
 
-QStringList Lignes_Prenoms(const Import& import) {
+QStringList Lignes_Prenoms(const Import& apport) {
     QStringList lignes;
-    for (const QSO& qso : import.a_importer) {
+    for (const QSO& qso : apport.a_importer) {
         const auto valeur = [&qso](Champ champ) { return Enregistrement::Valeur(qso.enregistrement, champ); };
         if (!valeur(Champ::Prenom).isEmpty())
             lignes.append(
@@ -254,41 +254,41 @@ QString Message_Arret(const Lecture_Adif::Arret& arret) {
         .arg(arret.raison);
 }
 
-QString Message_Sans_QSO(const QString& chemin, const Import& import) {
+QString Message_Sans_QSO(const QString& chemin, const Import& apport) {
     const QString message = QStringLiteral("Le fichier %1 ne contient aucun QSO au format ADIF.")
                                 .arg(QDir::toNativeSeparators(chemin));
-    return import.lecture.arret ? message + QStringLiteral("\r\n") + Message_Arret(*import.lecture.arret)
+    return apport.lecture.arret ? message + QStringLiteral("\r\n") + Message_Arret(*apport.lecture.arret)
                                 : message;
 }
 
-QString Bilan(const QString& chemin, const Import& import) {
+QString Bilan(const QString& chemin, const Import& apport) {
     return QStringLiteral(
                "Import du fichier %1 terminé.\r\nQSO importés : %2    Doublons : %3    Refusés : %4    "
                "Sans référence de phare : %5")
         .arg(QDir::toNativeSeparators(chemin))
-        .arg(import.a_importer.size())
-        .arg(import.doublons.size())
-        .arg(import.refus.size())
-        .arg(import.sans_reference);
+        .arg(apport.a_importer.size())
+        .arg(apport.doublons.size())
+        .arg(apport.refus.size())
+        .arg(apport.sans_reference);
 }
 
-QStringList Lignes_Apercu(const Import& import) {
+QStringList Lignes_Apercu(const Import& apport) {
     QStringList lignes;
-    if (import.lecture.arret)
-        lignes << Message_Arret(*import.lecture.arret) << QString();
+    if (apport.lecture.arret)
+        lignes << Message_Arret(*apport.lecture.arret) << QString();
     const auto partie = [&lignes](const QString& titre, const QList<QSO>& qsos) {
         lignes << titre.arg(qsos.size());
         for (const QSO& qso : qsos)
             lignes << Enregistrement::Ligne_Liste(qso.enregistrement, static_cast<int>(qso.numero));
         lignes << QString();
     };
-    partie(QStringLiteral("QSO à importer : %1"), import.a_importer);
-    partie(QStringLiteral("Doublons, déjà dans le log, non importés : %1"), import.doublons);
-    lignes << QStringLiteral("Refusés : %1").arg(import.refus.size());
-    for (const Refus& refus : import.refus)
+    partie(QStringLiteral("QSO à importer : %1"), apport.a_importer);
+    partie(QStringLiteral("Doublons, déjà dans le log, non importés : %1"), apport.doublons);
+    lignes << QStringLiteral("Refusés : %1").arg(apport.refus.size());
+    for (const Refus& refus : apport.refus)
         lignes << QStringLiteral("Enregistrement %1, %2").arg(refus.numero).arg(refus.raison);
     lignes << QString()
-           << QStringLiteral("Sans référence de phare, non importés : %1").arg(import.sans_reference);
+           << QStringLiteral("Sans référence de phare, non importés : %1").arg(apport.sans_reference);
     return lignes;
 }
 

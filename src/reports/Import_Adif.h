@@ -44,18 +44,18 @@ std::optional<Conversion> Convertit(const Lecture_Adif::Record& record, const Li
 // callsign, date, time, band and mode.
 Import Prepare(const QByteArray& octets, const Journal::Lignes& log, const QList<Phare>& phares);
 
-QStringList Enregistrements(const Import& import);
+QStringList Enregistrements(const Import& apport);
 // The first-name memory's lines of the QSOs to import that carry a first name.
-QStringList Lignes_Prenoms(const Import& import);
+QStringList Lignes_Prenoms(const Import& apport);
 
 // Why the reading stopped early, for the operator.
 QString Message_Arret(const Lecture_Adif::Arret& arret);
 // What the operator is told of a file where no record could be read.
-QString Message_Sans_QSO(const QString& chemin, const Import& import);
+QString Message_Sans_QSO(const QString& chemin, const Import& apport);
 // What the operator is told once the QSOs are in the log.
-QString Bilan(const QString& chemin, const Import& import);
+QString Bilan(const QString& chemin, const Import& apport);
 // The preview, as it is shown and saved: where the reading stopped, then the QSOs to import as list
 // lines, the duplicates likewise, the refusals with their reasons and the count without a lighthouse.
-QStringList Lignes_Apercu(const Import& import);
+QStringList Lignes_Apercu(const Import& apport);
 
 } // namespace Import_Adif

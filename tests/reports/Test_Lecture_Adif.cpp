@@ -164,15 +164,15 @@ void Test_Lecture_Adif::Fichiers_Modeles_data() {
 // Files written as general loggers write them, by hand from the format's description.
 void Test_Lecture_Adif::Fichiers_Modeles() {
     QFETCH(QString, fichier);
-    const Import_Adif::Import import =
+    const Import_Adif::Import apport =
         Import_Adif::Prepare(Lit_Disque(KEZ_FIXTURES "/" + fichier), {}, Phares);
     QStringList lu;
-    for (const Import_Adif::QSO& qso : import.a_importer)
+    for (const Import_Adif::QSO& qso : apport.a_importer)
         lu << QString::number(qso.numero) + ' ' + Court(qso.enregistrement);
-    for (const Import_Adif::Refus& refus : import.refus)
+    for (const Import_Adif::Refus& refus : apport.refus)
         lu << QString::number(refus.numero) + ' ' + refus.raison;
-    QTEST(lu << "sans référence " + QString::number(import.sans_reference), "import");
-    QVERIFY(import.doublons.isEmpty() && !import.lecture.arret);
+    QTEST(lu << "sans référence " + QString::number(apport.sans_reference), "import");
+    QVERIFY(apport.doublons.isEmpty() && !apport.lecture.arret);
 }
 
 KEZ_TEST(Test_Lecture_Adif)
