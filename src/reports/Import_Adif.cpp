@@ -174,10 +174,12 @@ const std::array<Regle, Enregistrement::Nombre_Champs> Regles{{
     {std::nullopt, QSL},
 }};
 
-// What tells a QSO from another.
+// What tells a QSO from another. The lighthouse too: a station on a jetty between two lighthouses
+// counts for both, one QSO each.
 QString Cle(const QString& enregistrement) {
     QString cle;
-    for (const Champ champ : {Champ::Indicatif, Champ::Date, Champ::Heure, Champ::Bande, Champ::Mode})
+    for (const Champ champ :
+         {Champ::Indicatif, Champ::Date, Champ::Heure, Champ::Bande, Champ::Mode, Champ::Reference})
         cle += Enregistrement::Valeur(enregistrement, champ) + u'\n';
     return cle;
 }

@@ -41,7 +41,7 @@ struct Conversion {
 std::optional<Conversion> Convertit(const Lecture_Adif::Record& record, const Liste_Phare::Index& phares);
 
 // The file's QSOs sorted out against the station's log. A QSO is a duplicate of another with the same
-// callsign, date, time, band and mode.
+// callsign, date, time, band, mode and lighthouse reference.
 Import Prepare(const QByteArray& octets, const Journal::Lignes& log, const QList<Phare>& phares);
 
 QStringList Enregistrements(const Import& apport);
