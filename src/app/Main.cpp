@@ -60,6 +60,10 @@ const QString Credit = QStringLiteral("KEZ_TORV, log du diplôme des phares");
 const QString Credit_Carte = QStringLiteral("Carte des départements d'après \"MapSVG\" et "
                                             "\"Victor Cazanave (svg-maps)\", licence CC BY 4.0");
 
+const QString Entete_Liste = QStringLiteral("     N°   Indicatif           Dpt   Prenom                Ref   "
+                                            "    Date       QTR  Mode   QRG  RSTR RSTE  "
+                                            "      Mom du Phare                 QSL");
+
 // Gives a field's keys to the handler of the part of the program it serves.
 template <typename Classe>
 void Relie_Touches(QWidget* champ, Classe* objet, void (Classe::*gestionnaire)(int&)) {
@@ -429,7 +433,7 @@ void Main::Init_Libelles() {
     Label9->setText(QStringLiteral("RST E"));
     Label3->setText(QStringLiteral("QSL"));
     Label10->setText(QStringLiteral("Mode de saisie"));
-    Label_Liste_TORV->setText(Textes::Entete_Liste);
+    Label_Liste_TORV->setText(Entete_Liste);
     RST_A->setText(Textes::Report_Defaut);
     RSTE_A->setText(Textes::Report_Defaut);
 

@@ -15,12 +15,6 @@ inline const QString Saisie_QSO = QStringLiteral("Saisie QSO");
 inline const QString Modification_QSO = QStringLiteral("Modification QSO");
 inline const QString Insertion_QSO = QStringLiteral("Insertion QSO");
 
-// The caption above the log's list lines, wherever they are shown.
-inline const QString Entete_Liste =
-    QStringLiteral("     N°   Indicatif           Dpt   Prenom                Ref   "
-                   "    Date       QTR  Mode   QRG  RSTR RSTE  "
-                   "      Mom du Phare                 QSL");
-
 inline const QString Reference_Vide = QStringLiteral("PB");
 inline const QString Report_Defaut = QStringLiteral("59");
 

@@ -6,7 +6,7 @@
 #include "app/Horloge.h"
 #include "app/Main.h"
 #include "app/Messages.h"
-#include "app/Textes.h"
+#include "log/Enregistrement.h"
 #include "log/Prenoms_Station.h"
 #include "reports/Rapports.h"
 #include "reports/Rapports_Station.h"
@@ -23,13 +23,14 @@ Apercu_Import::Apercu_Import(Main& main, const QString& fichier, Import_Adif::Im
     : QDialog(&main), main(main), fichier(fichier), apport(std::move(apport)) {
     setObjectName(QStringLiteral("Apercu_Import"));
     setWindowTitle(QStringLiteral("Importer le fichier ADIF ") + QFileInfo(fichier).fileName());
-    Entete = new QLabel(Textes::Entete_Liste, this);
+    const QString entete = Enregistrement::Entete_Liste();
+    Entete = new QLabel(entete, this);
     Entete->setObjectName(QStringLiteral("Entete"));
     Liste_Import = new QListView(this);
     Liste_Import->setObjectName(QStringLiteral("Liste_Import"));
     contenu = new QStringListModel(Import_Adif::Lignes_Apercu(this->apport), this);
     Liste_Import->setModel(contenu);
-    Sous_Programmes::Prepare_Liste(Liste_Import, static_cast<int>(Textes::Entete_Liste.size()), 24);
+    Sous_Programmes::Prepare_Liste(Liste_Import, static_cast<int>(entete.size()), 24);
     Entete->setFont(Liste_Import->font());
     auto* boutons = new QHBoxLayout;
     boutons->addStretch();

@@ -2,7 +2,6 @@
 
 #include "app/Fichier_Texte.h"
 #include "app/Horloge.h"
-#include "app/Textes.h"
 #include "log/Enregistrement.h"
 
 #include <algorithm>
@@ -175,7 +174,7 @@ Lignes Import_Adif(const QString& indicatif, const QDate& jour, const QString& f
     return Compose(Support::Fichier,
                    {indicatif + QStringLiteral(" Import du fichier ADIF ") + fichier +
                         QStringLiteral(" au ") + Date_Titre(jour),
-                    Textes::Entete_Liste},
+                    Enregistrement::Entete_Liste()},
                    Fichier_Texte::Encode_Lignes(lignes), credit, false);
 }
 

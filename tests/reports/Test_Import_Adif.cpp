@@ -84,8 +84,9 @@ void Test_Import_Adif::Import() {
     QCOMPARE(apercu->windowTitle(), "Importer le fichier ADIF entete_minuscules.adi");
     QTest::mouseClick(apercu->Enregistrer, Qt::LeftButton);
     QCOMPARE(p.t.Lit_Fichier("Import_ADIF_F5ABC_06_12_26.txt"),
-             "F5ABC Import du fichier ADIF entete_minuscules.adi au 06/12/2026\r\n\r\n" +
-                 Fichier_Texte::Encode(Textes::Entete_Liste) + "\r\n\r\n" +
+             "F5ABC Import du fichier ADIF entete_minuscules.adi au 06/12/2026\r\n\r\n"
+             "   N\xb0  Indicatif     Dpt  Prenom          Ref     Date      QTR    Mode QRG      RSTR RSTE "
+             "Nom du Phare                   QSL\r\n\r\n" +
                  Fichier(Fichier_Texte::Encode_Lignes(apercu_attendu)) +
                  "\r\nDocument produit par KEZ_TORV Revision 1.0.9\r\n");
 
