@@ -17,7 +17,7 @@ void Verifie_Recherche(const QList<QByteArray>& lignes, const QString& indicatif
     for (const QByteArray& ligne : lignes) {
         const QString texte = Fichier_Texte::Decode(ligne);
         if (texte.left(Largeur_Indicatif).trimmed() == indicatif)
-            attendu = texte.mid(Debut_Prenom).toUpper();
+            attendu = Fichier_Texte::Capitales(texte.mid(Debut_Prenom));
     }
     KEZ_VERIFIE(Prenoms::Cherche(lignes, indicatif) == attendu);
 }
@@ -45,8 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         // A line as the program writes it, for the callsign of this line, with the next line's name.
         const QString prenom =
             i + 1 < lignes.size() ? Fichier_Texte::Decode(lignes[i + 1].mid(Debut_Prenom)) : QString();
-        const QByteArray nouvelle =
-            Fichier_Texte::Encode(Prenoms::Ligne(indicatif, QStringLiteral("29"), prenom.toUpper()));
+        const QByteArray nouvelle = Fichier_Texte::Encode(
+            Prenoms::Ligne(indicatif, QStringLiteral("29"), Fichier_Texte::Capitales(prenom)));
         Verifie_Memorise(lignes, nouvelle, i % 2 == 0);
         // And the line itself, whatever it holds, as the new line.
         Verifie_Memorise(lignes, lignes[i], i % 2 == 1);
