@@ -1,10 +1,12 @@
 // Any bytes as the first-name memory: each line's callsign looked up, and the memory updated with a
 // line made of the input. Nothing may crash; a look-up gives the name of the last line of that
-// callsign; an update replaces the lines of its callsign and keeps every other line byte for byte.
+// callsign; an update replaces the lines of its callsign and keeps every other line byte for byte, and
+// an import's new names never touch a callsign already held.
 #include "Verifie.h"
 #include "app/Fichier_Texte.h"
 #include "log/Prenoms.h"
 
+#include <QSet>
 #include <cstdint>
 
 namespace {
@@ -51,5 +53,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         // And the line itself, whatever it holds, as the new line.
         Verifie_Memorise(lignes, lignes[i], i % 2 == 1);
     }
+    // An import's new lines: those of callsigns already held add nothing and change nothing; into an
+    // empty memory, one line per callsign.
+    KEZ_VERIFIE(Prenoms::Ajoute_Nouveaux(lignes, lignes) == lignes);
+    QSet<QByteArray> indicatifs;
+    for (const QByteArray& ligne : lignes)
+        indicatifs.insert(ligne.left(Largeur_Indicatif));
+    KEZ_VERIFIE(Prenoms::Ajoute_Nouveaux({}, lignes).size() == indicatifs.size());
     return 0;
 }
