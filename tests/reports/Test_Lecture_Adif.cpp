@@ -39,7 +39,8 @@ void Test_Lecture_Adif::Lecture_data() {
     QTest::addColumn<QByteArray>("octets");
     QTest::addColumn<QString>("lu"); // the records' fields, sorted; then where the reading stopped
     QTest::newRow("en-tete libre, minuscules, type")
-        << QByteArray("Journal <eoh>\r\n<call:2:s>F1 x <Band:3>20m<eor>") << "BAND=20m;CALL=F1";
+        << QByteArray("Journal <eoh>\r\n<call:2:s>F1 x <Band:3>20m<cqz:2>14<eor>")
+        << "BAND=20m;CALL=F1;CQZ=14";
     QTest::newRow("en-tete de champs") << QByteArray("<adif_ver:5>3.1.4<EOH><call:2>F1<eor>") << "CALL=F1";
     QTest::newRow("UTF-8: des caracteres")
         << QByteArray("<name:5>José😀<call:2>F1<EOR>") << "CALL=F1;NAME=José😀";
