@@ -4,8 +4,10 @@
 #include "app/Main.h"
 #include "log/Enregistrement.h"
 #include "log/Journal_Station.h"
+#include "log/Prenoms.h"
 #include "reports/Adif.h"
 #include "reports/Aff_Contacte.h"
+#include "reports/Apercu_Import.h"
 #include "reports/Carte_Acti_TORV.h"
 #include "reports/Commandes_Rapports.h"
 #include "reports/Phares_Contactes.h"
@@ -95,6 +97,30 @@ Operation Coloriage_Carte() {
             }};
 }
 
+// Another station's 10,000 QSOs with the shipped lighthouses, as an ADIF file, imported as the operator
+// does it: the menu, the file chosen, the preview made and shown, "Importer" (first names remembered,
+// the log rewritten once).
+Operation Import_ADIF() {
+    return {"import ADIF de 10 000 QSO", Plancher::Aucun, "<= 1 s a 10 000",
+            [](Banc& banc) {
+                static const QByteArray adif = Adif::Fichier(QStringLiteral("F6XYZ"), QString(),
+                                                             Log_Genere::Lignes(10000, 3, banc.phares));
+                Fenetre_A_Jour(banc);
+                banc.t.Ecrit_Fichier(Prenoms::Nom_Fichier, QByteArray());
+                banc.t.Ecrit_Fichier(QStringLiteral("import.adi"), adif);
+                banc.t.choix_fichier.reponse = banc.t.Chemin(QStringLiteral("import.adi"));
+            },
+            [](Banc& banc) {
+                banc.main->Mnu_Import_ADIF->trigger();
+                QCoreApplication::processEvents();
+                for (Apercu_Import* apercu : banc.main->findChildren<Apercu_Import*>()) {
+                    if (apercu->isVisible())
+                        apercu->Importer_Click();
+                }
+                Verifie(banc.main->journal.Log().Nombre_Lignes() == banc.qso + 10000, "import");
+            }};
+}
+
 QString Fichier_Phares_Contactes(const Banc& banc) {
     return Rapports::Nom_Phares_Contactes(Banc::Indicatif, Sous_Programmes::Date_Du_Jour(banc.t.horloge));
 }
@@ -151,5 +177,6 @@ QList<Operation> Operations() {
          Fichier_Phares_Contactes},
         Liste_Alphabetique(),
         Coloriage_Carte(),
+        Import_ADIF(),
     };
 }

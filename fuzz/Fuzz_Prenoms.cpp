@@ -1,10 +1,12 @@
 // Any bytes as the first-name memory: each line's callsign looked up, and the memory updated with a
 // line made of the input. Nothing may crash; a look-up gives the name of the last line of that
-// callsign; an update replaces the lines of its callsign and keeps every other line byte for byte.
+// callsign; an update replaces the lines of its callsign and keeps every other line byte for byte, and
+// an import's new names never touch a callsign already held.
 #include "Verifie.h"
 #include "app/Fichier_Texte.h"
 #include "log/Prenoms.h"
 
+#include <QSet>
 #include <cstdint>
 
 namespace {
@@ -17,7 +19,7 @@ void Verifie_Recherche(const QList<QByteArray>& lignes, const QString& indicatif
     for (const QByteArray& ligne : lignes) {
         const QString texte = Fichier_Texte::Decode(ligne);
         if (texte.left(Largeur_Indicatif).trimmed() == indicatif)
-            attendu = texte.mid(Debut_Prenom).toUpper();
+            attendu = Fichier_Texte::Capitales(texte.mid(Debut_Prenom));
     }
     KEZ_VERIFIE(Prenoms::Cherche(lignes, indicatif) == attendu);
 }
@@ -45,11 +47,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         // A line as the program writes it, for the callsign of this line, with the next line's name.
         const QString prenom =
             i + 1 < lignes.size() ? Fichier_Texte::Decode(lignes[i + 1].mid(Debut_Prenom)) : QString();
-        const QByteArray nouvelle =
-            Fichier_Texte::Encode(Prenoms::Ligne(indicatif, QStringLiteral("29"), prenom.toUpper()));
+        const QByteArray nouvelle = Fichier_Texte::Encode(
+            Prenoms::Ligne(indicatif, QStringLiteral("29"), Fichier_Texte::Capitales(prenom)));
         Verifie_Memorise(lignes, nouvelle, i % 2 == 0);
         // And the line itself, whatever it holds, as the new line.
         Verifie_Memorise(lignes, lignes[i], i % 2 == 1);
     }
+    // An import's new lines: those of callsigns already held add nothing and change nothing; into an
+    // empty memory, one line per callsign.
+    KEZ_VERIFIE(Prenoms::Ajoute_Nouveaux(lignes, lignes) == lignes);
+    QSet<QByteArray> indicatifs;
+    for (const QByteArray& ligne : lignes)
+        indicatifs.insert(ligne.left(Largeur_Indicatif));
+    KEZ_VERIFIE(Prenoms::Ajoute_Nouveaux({}, lignes).size() == indicatifs.size());
     return 0;
 }

@@ -75,20 +75,6 @@ void Entree_Presse(QAbstractButton* bouton) {
     });
 }
 
-void Majuscule(int& code) {
-    if (code >= 'a' && code <= 'z')
-        code -= 32;
-}
-
-QString Majuscules(QString texte) {
-    for (QChar& caractere : texte) {
-        int code = caractere.unicode();
-        Majuscule(code);
-        caractere = QChar(code);
-    }
-    return texte;
-}
-
 QString Texte_Tape(QLineEdit* champ) {
     const QString texte = Majuscules(champ->text());
     if (texte != champ->text()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "log/Controle_Saisie.h"
+
 #include <QObject>
 #include <functional>
 
@@ -31,10 +33,6 @@ namespace Sous_Programmes {
 inline constexpr int Touche_Entree = 13;
 // Enter on the focused button presses it, as a second Enter after the last field does.
 void Entree_Presse(QAbstractButton* bouton);
-// The letter rule: a small letter a to z becomes its capital; every other code is left alone.
-void Majuscule(int& code);
-// The letter rule over a whole text: what was pasted rather than typed ends as typing makes it.
-QString Majuscules(QString texte);
 // The field's text under the letter rule, shown so in the field.
 QString Texte_Tape(QLineEdit* champ);
 } // namespace Sous_Programmes

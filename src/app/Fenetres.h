@@ -3,7 +3,14 @@
 #include <QPointer>
 #include <QWidget>
 
+class QListView;
+
 namespace Sous_Programmes {
+
+// A read-only list of report lines: the fixed-pitch font of the reports, light yellow, each line of
+// one height (a long list opens at once), wide enough for `colonnes` characters beside its scroll bar
+// and `lignes` lines high.
+void Prepare_Liste(QListView* liste, int colonnes, int lignes);
 
 // Places a window in the middle of its screen.
 void Centre(QWidget* fenetre);

@@ -221,6 +221,7 @@ void Main::Cree_Menus() {
     };
     Mnu_Fichier = menu("Mnu_Fichier", QStringLiteral("Fichier"));
     Mnu_Quitter = action(Mnu_Fichier, "Mnu_Quitter");
+    Mnu_Import_ADIF = action(Mnu_Fichier, "Mnu_Import_ADIF");
     Mnu_ADIF = action(Mnu_Fichier, "Mnu_ADIF");
     Mnu_Annuler = action(Mnu_Fichier, "Mnu_Annuler");
     Mnu_Restaurer = action(Mnu_Fichier, "Mnu_Restaurer");
@@ -327,6 +328,7 @@ void Main::Relie_Evenements() {
     connect(&journal, &Journal_Station::Log_Lu, this, &Main::Log_Lu);
     connect(&journal, &Journal_Station::Log_Change, this, &Main::Log_Change);
     connect(&session, &Session::Station_Changee, this, &Main::Station_Changee);
+    connect(Mnu_Import_ADIF, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_Import_ADIF_Click);
     connect(Mnu_ADIF, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_ADIF_Click);
     connect(Mnu_Imp_Contacte, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_Imp_Contacte_Click);
     connect(Mnu_Enr_Contacte, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_Enr_Contacte_Click);
@@ -429,6 +431,7 @@ void Main::Init_Libelles() {
     RSTE_A->setText(Textes::Report_Defaut);
 
     Mnu_Quitter->setText(QStringLiteral("Quitter KEZ_TORV"));
+    Mnu_Import_ADIF->setText(QStringLiteral("Importer un fichier ADIF"));
     Mnu_ADIF->setText(QStringLiteral("Exporter le log au format ADIF"));
     Mnu_Annuler->setText(QStringLiteral("Annuler la dernière modification"));
     Mnu_Restaurer->setText(QStringLiteral("Restaurer une sauvegarde"));

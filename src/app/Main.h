@@ -107,6 +107,7 @@ public:
     // Menus.
     QMenu* Mnu_Fichier;
     QAction* Mnu_Quitter;
+    QAction* Mnu_Import_ADIF;
     QAction* Mnu_ADIF;
     QAction* Mnu_Annuler;
     QAction* Mnu_Restaurer;

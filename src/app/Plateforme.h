@@ -1,5 +1,6 @@
 #pragma once
 
+class Choix_Fichier;
 class Fichiers;
 class Horloge;
 class Imprimante;
@@ -16,4 +17,5 @@ struct Plateforme {
     Parametres& parametres;
     Fichiers& fichiers;
     Imprimante& imprimante;
+    Choix_Fichier& choix_fichier;
 };

@@ -1,5 +1,6 @@
 #include "app/Main.h"
 
+#include "app/Choix_Fichier.h"
 #include "app/Fichiers.h"
 #include "app/Horloge.h"
 #include "app/Imprimante.h"
@@ -35,7 +36,8 @@ int main(int argc, char* argv[]) {
     parametres->Avertit_Par([&messages](const QString& texte) { messages.Affiche(texte); });
     Fichiers_Disque fichiers;
     Imprimante_Systeme imprimante;
-    Plateforme plateforme{messages, horloge, repertoire, *parametres, fichiers, imprimante};
+    Choix_Fichier_Dialogue choix_fichier;
+    Plateforme plateforme{messages, horloge, repertoire, *parametres, fichiers, imprimante, choix_fichier};
 
     Main fenetre(plateforme);
     fenetre.Form_Load();

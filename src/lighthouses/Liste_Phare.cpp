@@ -51,6 +51,21 @@ QString Valeur_Numerique(const QString& texte) {
     return chiffres;
 }
 
+QString Nom_Saisi(const Phare& phare) {
+    return QStringLiteral("P. ") + phare.nom;
+}
+
+Index Indexe(const QList<Phare>& phares) {
+    Index index;
+    for (const Phare& phare : phares)
+        index.insert(Valeur_Numerique(phare.numero_pb), phare);
+    return index;
+}
+
+Phare Cherche(const Index& index, const QString& reference) {
+    return index.value(Valeur_Numerique(reference.mid(Longueur_Prefixe)));
+}
+
 QString Ligne_Liste(const Phare& phare) {
     return Case(Nom, phare.nom) + Case(Numero_PB, phare.numero_pb) + Case(Numero_LH, phare.numero_lh) +
            Case(Departement, phare.departement);
@@ -61,13 +76,7 @@ QString Ligne_Liste(const Phare& phare) {
 namespace Sous_Programmes {
 
 Phare Recherche_Phare(const QList<Phare>& phares, const QString& reference) {
-    const QString cherche = Liste_Phare::Valeur_Numerique(reference.mid(Liste_Phare::Longueur_Prefixe));
-    Phare trouve;
-    for (const Phare& phare : phares) {
-        if (Liste_Phare::Valeur_Numerique(phare.numero_pb) == cherche)
-            trouve = phare;
-    }
-    return trouve;
+    return Liste_Phare::Cherche(Liste_Phare::Indexe(phares), reference);
 }
 
 } // namespace Sous_Programmes

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -25,6 +26,15 @@ QList<Phare> Phares(const QList<QByteArray>& lignes);
 // (an empty text for 0), so that numbers of any length compare exactly.
 QString Valeur_Numerique(const QString& texte);
 
+// What the entry's lighthouse-name field is given for a lighthouse: "P. " and its name.
+QString Nom_Saisi(const Phare& phare);
+
+// The lighthouses by the value of their PB number, the last of the file kept for a value.
+using Index = QHash<QString, Phare>;
+Index Indexe(const QList<Phare>& phares);
+// The lighthouse of the reference's characters after "PB"; an empty one when none has that value.
+Phare Cherche(const Index& index, const QString& reference);
+
 // The lighthouse window: its header and the 58-character line of a lighthouse. A field longer
 // than its column is cut, so the columns stay aligned.
 extern const QString Entete;
@@ -33,7 +43,6 @@ QString Ligne_Liste(const Phare& phare);
 } // namespace Liste_Phare
 
 namespace Sous_Programmes {
-// The last lighthouse whose PB number has the value of the reference's characters after "PB";
-// an empty one when none has.
+// Liste_Phare::Cherche in a list read once.
 Phare Recherche_Phare(const QList<Phare>& phares, const QString& reference);
 } // namespace Sous_Programmes

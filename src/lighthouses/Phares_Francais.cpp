@@ -1,13 +1,12 @@
 #include "lighthouses/Phares_Francais.h"
 
-#include "app/Couleurs.h"
+#include "app/Fenetres.h"
 #include "app/Main.h"
 #include "lighthouses/Liste_Phare.h"
 #include "lighthouses/Reference_Phare.h"
 
 #include <QLabel>
 #include <QListWidget>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -28,19 +27,8 @@ Phares_Francais::Phares_Francais(Main& main) : QWidget(&main, Qt::Window), main(
     Entete->setTextFormat(Qt::PlainText);
     Phares_FR = new QListWidget(this);
     Phares_FR->setObjectName(QStringLiteral("Phares_FR"));
-    QFont fixe(QStringLiteral("Courier New"), 9);
-    fixe.setStyleHint(QFont::TypeWriter);
-    fixe.setFixedPitch(true);
-    Phares_FR->setFont(fixe);
     Phares_FR->setSortingEnabled(false);
-    Phares_FR->setUniformItemSizes(true);
-    Couleurs::Colorie(Phares_FR, Couleurs::Jaune);
-
-    // Wide enough for a whole line beside the scroll bar, high enough for a page of lighthouses.
-    const QFontMetrics mesure(Phares_FR->font());
-    const int bords = 2 * Phares_FR->frameWidth() + Phares_FR->verticalScrollBar()->sizeHint().width() + 8;
-    Phares_FR->setMinimumSize(mesure.horizontalAdvance(QString(Largeur_Ligne, QLatin1Char('M'))) + bords,
-                              mesure.lineSpacing() * Lignes_Visibles);
+    Sous_Programmes::Prepare_Liste(Phares_FR, Largeur_Ligne, Lignes_Visibles);
 
     auto* colonne = new QVBoxLayout(this);
     colonne->addWidget(Label1, 0, Qt::AlignHCenter);

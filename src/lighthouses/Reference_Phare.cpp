@@ -21,10 +21,6 @@ QList<Phare> Lecture_Liste_Phare(Main& main) {
 
 } // namespace Sous_Programmes
 
-namespace {
-const QString Prefixe_Nom = QStringLiteral("P. ");
-}
-
 Reference_Phare::Reference_Phare(Main& main) : QObject(&main), main(main) {}
 
 void Reference_Phare::Ref_A_KeyPress(int& code) {
@@ -48,7 +44,7 @@ void Reference_Phare::Ref_A_KeyPress(int& code) {
     Couleurs::Colorie(main.Dpt_A, Couleurs::Vert_Saisie);
     main.Dpt_A->setText(phare.departement.trimmed());
     main.Rem_A->setEnabled(true);
-    main.Rem_A->setText(Prefixe_Nom + phare.nom);
+    main.Rem_A->setText(Liste_Phare::Nom_Saisi(phare));
     main.Dpt_A->setFocus();
 }
 

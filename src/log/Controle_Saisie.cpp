@@ -88,6 +88,20 @@ int Controle_Heure(const QString& texte) {
     return Controle_Format(texte, QStringLiteral("99:99"), {{0, 23}, {3, 59}});
 }
 
+void Majuscule(int& code) {
+    if (code >= 'a' && code <= 'z')
+        code -= 32;
+}
+
+QString Majuscules(QString texte) {
+    for (QChar& caractere : texte) {
+        int code = caractere.unicode();
+        Majuscule(code);
+        caractere = QChar(code);
+    }
+    return texte;
+}
+
 bool Suit_Regle_Des_Lettres(Champ_Saisie champ) {
     return champ != Champ_Saisie::Bande && champ != Champ_Saisie::Nom_Phare;
 }

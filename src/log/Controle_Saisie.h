@@ -23,6 +23,10 @@ int Controle_Date(const QString& texte);
 // 0 when the text is a time HH:MM from 00:00 to 23:59, 1 otherwise.
 int Controle_Heure(const QString& texte);
 
+// The letter rule: a small letter a to z becomes its capital; every other code is left alone.
+void Majuscule(int& code);
+// The letter rule over a whole text: what was pasted rather than typed ends as typing makes it.
+QString Majuscules(QString texte);
 // Whether the field follows the letter rule: its whole text is the operator's. The band and the
 // lighthouse name are also filled by the program, in small letters.
 bool Suit_Regle_Des_Lettres(Champ_Saisie champ);

@@ -131,6 +131,17 @@ QString Ligne_Liste(const QString& enregistrement, int numero) {
     return ligne;
 }
 
+QString Entete_Liste() {
+    // A title wider than its field runs into the blanks after it; the lighthouse name's stands one
+    // further, the report sent's taking the single blank before it.
+    constexpr const char* titres[Nombre_Champs]{"Indicatif", "Dpt", "Prenom", "Ref",  "Date",          "QTR",
+                                                "Mode",      "QRG", "RSTR",   "RSTE", " Nom du Phare", "QSL"};
+    QString entete = QStringLiteral("   N°");
+    for (int i = 0; i < Nombre_Champs; ++i)
+        entete = entete.leftJustified(Debut_Liste(i)) + QLatin1String(titres[i]);
+    return entete;
+}
+
 QString Colonnes_Ligne_Liste(const QString& ligne, Champ champ) {
     const int index = static_cast<int>(champ);
     return ligne.mid(Debut_Liste(index) + Elargissement_Numero(ligne), Table[index].largeur);

@@ -50,6 +50,8 @@ QString Valeur(const QByteArray& ligne, Champ champ);
 
 // The list line of the record numbered `numero` (its line in the log, from 1).
 QString Ligne_Liste(const QString& enregistrement, int numero);
+// The column titles over list lines, each where its field starts.
+QString Entete_Liste();
 // A field of a list line, as its columns stand. Numbers past 9,999 widen the number column; the
 // fields are found after it whatever its width.
 QString Colonnes_Ligne_Liste(const QString& ligne, Champ champ);

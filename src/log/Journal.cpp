@@ -4,6 +4,9 @@
 #include "log/Enregistrement.h"
 
 #include <algorithm>
+#include <limits>
+#include <tuple>
+#include <vector>
 
 namespace Journal {
 
@@ -11,12 +14,14 @@ namespace {
 
 using Enregistrement::Champ;
 
-QByteArray Octets_Du_Champ(const QByteArray& ligne, Champ champ) {
-    return ligne.mid(Enregistrement::Debut(champ), Enregistrement::Largeur(champ));
+// A field's bytes, fewer where the line is short; a view of the line, nothing copied.
+QByteArrayView Octets_Du_Champ(QByteArrayView ligne, Champ champ) {
+    const qsizetype debut = std::min<qsizetype>(Enregistrement::Debut(champ), ligne.size());
+    return ligne.sliced(debut, std::min<qsizetype>(Enregistrement::Largeur(champ), ligne.size() - debut));
 }
 
 // Two digits at `debut`, or -1.
-int Deux_Chiffres(const QByteArray& texte, int debut) {
+int Deux_Chiffres(QByteArrayView texte, int debut) {
     if (debut + 2 > texte.size())
         return -1;
     const char d = texte[debut], u = texte[debut + 1];
@@ -29,8 +34,8 @@ int Deux_Chiffres(const QByteArray& texte, int debut) {
 // then its time. Empty when the date or
 // the time cannot be read.
 std::optional<qint64> Moment(const QByteArray& ligne) {
-    const QByteArray date = Octets_Du_Champ(ligne, Champ::Date);
-    const QByteArray heure = Octets_Du_Champ(ligne, Champ::Heure);
+    const QByteArrayView date = Octets_Du_Champ(ligne, Champ::Date);
+    const QByteArrayView heure = Octets_Du_Champ(ligne, Champ::Heure);
     const int jour = Deux_Chiffres(date, 0), mois = Deux_Chiffres(date, 3), annee = Deux_Chiffres(date, 6);
     const int heures = Deux_Chiffres(heure, 0), minutes = Deux_Chiffres(heure, 3);
     if (jour < 0 || mois < 0 || annee < 0 || heures < 0 || minutes < 0)
@@ -71,26 +76,54 @@ std::optional<Lignes> Supprime(Lignes lignes, const QSO_Choisi& choisi) {
 }
 
 Lignes Insere(Lignes lignes, const QByteArray& enregistrement) {
-    const std::optional<qint64> nouveau = Moment(enregistrement);
-    qsizetype position = lignes.size();
-    if (nouveau) {
-        for (qsizetype i = 0; i < lignes.size(); ++i) {
-            const std::optional<qint64> moment = Moment(lignes[i]);
-            if (moment && *moment >= *nouveau) {
-                position = i;
-                break;
-            }
-        }
+    return Insere_Tous(std::move(lignes), {enregistrement});
+}
+
+Lignes Insere_Tous(const Lignes& lignes, const Lignes& enregistrements) {
+    // The latest moment up to each line: the first line of the same or a later moment than a record's
+    // is the first where this reaches it, found by halving.
+    std::vector<qint64> plus_tard;
+    plus_tard.reserve(static_cast<std::size_t>(lignes.size()));
+    qint64 plus_tard_lu = std::numeric_limits<qint64>::min();
+    for (const QByteArray& ligne : lignes) {
+        plus_tard_lu = std::max(plus_tard_lu, Moment(ligne).value_or(plus_tard_lu));
+        plus_tard.push_back(plus_tard_lu);
     }
-    lignes.insert(position, enregistrement);
-    return lignes;
+    struct Place {
+        qsizetype avant; // the line it goes before, or the number of lines
+        qint64 moment;
+        const QByteArray* enregistrement;
+    };
+    std::vector<Place> places;
+    places.reserve(static_cast<std::size_t>(enregistrements.size()));
+    for (const QByteArray& enregistrement : enregistrements) {
+        const std::optional<qint64> moment = Moment(enregistrement);
+        const qsizetype avant =
+            moment ? std::lower_bound(plus_tard.cbegin(), plus_tard.cend(), *moment) - plus_tard.cbegin()
+                   : lignes.size();
+        places.push_back({avant, moment.value_or(std::numeric_limits<qint64>::max()), &enregistrement});
+    }
+    // Records going before the same line stand in date order, those of one moment in their own order.
+    std::stable_sort(places.begin(), places.end(), [](const Place& a, const Place& b) {
+        return std::tie(a.avant, a.moment) < std::tie(b.avant, b.moment);
+    });
+    Lignes resultat;
+    resultat.reserve(lignes.size() + enregistrements.size());
+    auto place = places.cbegin();
+    for (qsizetype i = 0; i <= lignes.size(); ++i) {
+        for (; place != places.cend() && place->avant == i; ++place)
+            resultat.append(*place->enregistrement);
+        if (i < lignes.size())
+            resultat.append(lignes[i]);
+    }
+    return resultat;
 }
 
 std::optional<QString> Premiere_Date_Reference(const Lignes& lignes, const QString& reference) {
     const QByteArray cherchee = Fichier_Texte::Encode(reference);
     for (const QByteArray& ligne : lignes) {
         if (Octets_Du_Champ(ligne, Champ::Reference).trimmed() == cherchee)
-            return Fichier_Texte::Decode(Octets_Du_Champ(ligne, Champ::Date));
+            return Fichier_Texte::Decode(Octets_Du_Champ(ligne, Champ::Date).toByteArray());
     }
     return std::nullopt;
 }

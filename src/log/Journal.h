@@ -35,6 +35,9 @@ std::optional<Lignes> Supprime(Lignes lignes, const QSO_Choisi& choisi);
 // The record before the first line of the same or a later date and time, else after the last.
 // Lines whose date or time cannot be read keep their place and are passed over.
 Lignes Insere(Lignes lignes, const QByteArray& enregistrement);
+// Each record placed among the lines as Insere places it; records of one moment keep their order
+// among themselves, and those whose date or time cannot be read go after the last line.
+Lignes Insere_Tous(const Lignes& lignes, const Lignes& enregistrements);
 
 // The date (JJ/MM/AA) of the first record of that reference, in file order.
 std::optional<QString> Premiere_Date_Reference(const Lignes& lignes, const QString& reference);

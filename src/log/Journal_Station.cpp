@@ -156,6 +156,12 @@ bool Journal_Station::Insere_QSO_Log(const QString& enregistrement) {
                    [&](Journal::Lignes lignes) { return Journal::Insere(std::move(lignes), ligne); });
 }
 
+bool Journal_Station::Importe_QSO_Log(const QStringList& enregistrements) {
+    const Journal::Lignes importees = Fichier_Texte::Encode_Lignes(enregistrements);
+    return Reecrit(Historique_Log::Nature::Import,
+                   [&](const Journal::Lignes& lignes) { return Journal::Insere_Tous(lignes, importees); });
+}
+
 bool Journal_Station::Creer_Log_Station(const QString& indicatif) {
     const QString log = session.Chemin_Log(indicatif);
     return Sous_Programmes::Ecriture_Faite(

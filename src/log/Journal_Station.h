@@ -41,6 +41,8 @@ public:
     bool Remplace_QSO_Log(const QString& nouveau, const Journal::QSO_Choisi& ancien);
     bool Supprime_QSO_Log(const Journal::QSO_Choisi& choisi);
     bool Insere_QSO_Log(const QString& enregistrement);
+    // Every record placed as an insertion places it (Journal::Insere_Tous), in one rewrite.
+    bool Importe_QSO_Log(const QStringList& enregistrements);
     // Starts a new station's log as a copy of the template FXXXX.txt (an empty log without it).
     bool Creer_Log_Station(const QString& indicatif);
     // The log put back as it was before the last change of the session, when its file is still as that

@@ -2,6 +2,8 @@
 
 #include "app/Fichier_Texte.h"
 
+#include <QHash>
+
 namespace Prenoms {
 
 namespace {
@@ -32,6 +34,24 @@ Lignes Memorise(Lignes lignes, const QByteArray& nouvelle, bool nouveau) {
     }
     if (nouveau)
         lignes.append(nouvelle);
+    return lignes;
+}
+
+Lignes Ajoute_Nouveaux(Lignes lignes, const Lignes& nouvelles) {
+    // Where each callsign's new line went; -1 for a callsign already remembered.
+    QHash<QByteArray, qsizetype> places;
+    for (const QByteArray& ligne : lignes)
+        places.insert(ligne.left(Largeur_Indicatif), -1);
+    for (const QByteArray& nouvelle : nouvelles) {
+        const QByteArray cle = nouvelle.left(Largeur_Indicatif);
+        const qsizetype place = places.value(cle, lignes.size());
+        if (place == lignes.size()) {
+            places.insert(cle, place);
+            lignes.append(nouvelle);
+        } else if (place >= 0) {
+            lignes[place] = nouvelle;
+        }
+    }
     return lignes;
 }
 

@@ -24,5 +24,8 @@ std::optional<QString> Cherche(const Lignes& lignes, const QString& indicatif);
 // Every line whose callsign columns are those of the new line, blanks included, replaced by it; the
 // new line also added at the end when `nouveau`. Other lines are kept byte for byte.
 Lignes Memorise(Lignes lignes, const QByteArray& nouvelle, bool nouveau);
+// Each new line whose callsign columns no line holds yet added at the end, the last new line of a
+// callsign kept; the lines already there are kept byte for byte.
+Lignes Ajoute_Nouveaux(Lignes lignes, const Lignes& nouvelles);
 
 } // namespace Prenoms

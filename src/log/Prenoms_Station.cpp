@@ -6,6 +6,7 @@
 #include "app/Messages.h"
 
 #include <QLineEdit>
+#include <functional>
 
 namespace Sous_Programmes {
 
@@ -20,6 +21,20 @@ std::optional<Prenoms_Avant> Lit_Prenoms(Main& main) {
     if (!lignes)
         return std::nullopt;
     return Prenoms_Avant{existait, std::move(*lignes), main.session.Prenom_Nouveau()};
+}
+
+// The memory rewritten with the lines a change makes of it; what it held before, or nothing when it
+// could not be read or written. Rewriting a memory that could not be read would lose every name in it.
+std::optional<Prenoms_Avant>
+Change_Prenoms(Main& main, const std::function<Prenoms::Lignes(const Prenoms::Lignes&)>& change) {
+    std::optional<Prenoms_Avant> avant = Lit_Prenoms(main);
+    if (!avant)
+        return std::nullopt;
+    const QString chemin = main.session.Chemin(Prenoms::Nom_Fichier);
+    if (!Ecriture_Faite(main.plateforme.messages, chemin,
+                        main.plateforme.fichiers.Remplace(chemin, change(avant->lignes))))
+        return std::nullopt;
+    return avant;
 }
 
 } // namespace
@@ -37,19 +52,19 @@ void Recherche_Prenom(Main& main, const QString& indicatif) {
 }
 
 std::optional<Prenoms_Avant> Memorise_Prenom(Main& main, const QString& ligne) {
-    // Rewriting a memory that could not be read would lose every name in it.
-    std::optional<Prenoms_Avant> avant = Lit_Prenoms(main);
-    if (!avant)
-        return std::nullopt;
-    const QString chemin = main.session.Chemin(Prenoms::Nom_Fichier);
-    if (!Ecriture_Faite(main.plateforme.messages, chemin,
-                        main.plateforme.fichiers.Remplace(
-                            chemin, Prenoms::Memorise(avant->lignes, Fichier_Texte::Encode(ligne),
-                                                      main.session.Prenom_Nouveau()))))
-        return std::nullopt;
+    std::optional<Prenoms_Avant> avant = Change_Prenoms(main, [&](const Prenoms::Lignes& lignes) {
+        return Prenoms::Memorise(lignes, Fichier_Texte::Encode(ligne), main.session.Prenom_Nouveau());
+    });
     // The callsign is in the file now: recording again must not add it twice.
-    main.session.Note_Prenom_Nouveau(false);
+    if (avant)
+        main.session.Note_Prenom_Nouveau(false);
     return avant;
+}
+
+std::optional<Prenoms_Avant> Memorise_Prenoms_Nouveaux(Main& main, const QStringList& lignes) {
+    return Change_Prenoms(main, [&](const Prenoms::Lignes& memoire) {
+        return Prenoms::Ajoute_Nouveaux(memoire, Fichier_Texte::Encode_Lignes(lignes));
+    });
 }
 
 void Retablit_Prenoms(Main& main, const Prenoms_Avant& avant) {

@@ -3,6 +3,7 @@
 #include "log/Prenoms.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class Main;
@@ -26,6 +27,10 @@ void Recherche_Prenom(Main& main, const QString& indicatif);
 // Remembers a line made by Prenoms::Ligne and gives what the memory held before; nothing when the
 // file could not be read or rewritten.
 std::optional<Prenoms_Avant> Memorise_Prenom(Main& main, const QString& ligne);
+
+// Remembers the first names of imported QSOs whose callsign the memory does not hold yet
+// (Prenoms::Ajoute_Nouveaux), in one rewrite; gives what the memory held before, or nothing.
+std::optional<Prenoms_Avant> Memorise_Prenoms_Nouveaux(Main& main, const QStringList& lignes);
 
 // The memory as it was before that update, the file gone again if there was none.
 void Retablit_Prenoms(Main& main, const Prenoms_Avant& avant);

@@ -15,9 +15,25 @@ namespace {
 
 using Enregistrement::Champ;
 
-// The ADIF band of each band text offered by the entry field, in the same order.
-constexpr std::array<const char*, 12> Bandes_Adif{"160m", "80m", "40m", "30m", "20m", "17m",
-                                                  "15m",  "12m", "10m", "6m",  "2m",  "70cm"};
+// The ADIF band of each band text offered by the entry field, in the same order, with its edges in MHz
+// (both included) for a file that gives the frequency alone.
+struct Bande_Connue {
+    const char* nom;
+    double bas;
+    double haut;
+};
+constexpr std::array<Bande_Connue, 12> Bandes_Adif{{{"160m", 1.8, 2.0},
+                                                    {"80m", 3.5, 4.0},
+                                                    {"40m", 7.0, 7.3},
+                                                    {"30m", 10.1, 10.15},
+                                                    {"20m", 14.0, 14.35},
+                                                    {"17m", 18.068, 18.168},
+                                                    {"15m", 21.0, 21.45},
+                                                    {"12m", 24.89, 24.99},
+                                                    {"10m", 28.0, 29.7},
+                                                    {"6m", 50.0, 54.0},
+                                                    {"2m", 144.0, 148.0},
+                                                    {"70cm", 420.0, 450.0}}};
 
 // The log's bytes are read as they stand: Windows-1252 has one byte per character, so a field's
 // columns are its bytes. A 10,000-QSO log is exported without turning each line into text and back.
@@ -112,7 +128,7 @@ QByteArrayView Bande_Adif(QByteArrayView texte) {
         return octets;
     }();
     const qsizetype position = bandes.indexOf(texte);
-    return position < 0 ? QByteArrayView() : QByteArrayView(Bandes_Adif[position]);
+    return position < 0 ? QByteArrayView() : QByteArrayView(Bandes_Adif[position].nom);
 }
 
 // Writes a record into room made for it beforehand: a log makes one for each of its thousands of
@@ -193,6 +209,22 @@ QString Nom_Fichier(const QString& indicatif) {
 
 QString Bande(QStringView texte) {
     return QString::fromLatin1(Bande_Adif(texte.toLatin1()));
+}
+
+QString Bande_Du_Log(QStringView bande) {
+    for (std::size_t i = 0; i < Bandes_Adif.size(); ++i) {
+        if (bande.compare(QLatin1StringView(Bandes_Adif[i].nom), Qt::CaseInsensitive) == 0)
+            return Textes::Bandes[static_cast<qsizetype>(i)];
+    }
+    return {};
+}
+
+QString Bande_De_Frequence(double mhz) {
+    for (std::size_t i = 0; i < Bandes_Adif.size(); ++i) {
+        if (mhz >= Bandes_Adif[i].bas && mhz <= Bandes_Adif[i].haut)
+            return Textes::Bandes[static_cast<qsizetype>(i)];
+    }
+    return {};
 }
 
 QString ADIF_SP(const QString& ligne) {

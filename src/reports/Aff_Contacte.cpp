@@ -1,40 +1,19 @@
 #include "reports/Aff_Contacte.h"
 
 #include "app/Adaptateur_Touches.h"
-#include "app/Couleurs.h"
+#include "app/Fenetres.h"
 #include "app/Fichier_Texte.h"
 #include "app/Horloge.h"
 #include "app/Main.h"
 #include "reports/Rapports.h"
 #include "reports/Rapports_Station.h"
 
-#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QStringListModel>
 #include <QVBoxLayout>
-
-namespace {
-
-QFont Police_Liste() {
-    QFont police(QStringLiteral("Courier New"), 9);
-    police.setStyleHint(QFont::TypeWriter);
-    police.setFixedPitch(true);
-    return police;
-}
-
-// Wide enough for a whole list line, 24 lines high.
-QSize Taille_Liste(const QListView* liste) {
-    const QFontMetrics mesures(liste->font());
-    return {mesures.horizontalAdvance(QString(70, QLatin1Char('M'))) +
-                liste->verticalScrollBar()->sizeHint().width(),
-            mesures.lineSpacing() * 24};
-}
-
-} // namespace
 
 Aff_Contacte::Aff_Contacte(Main& main) : QWidget(&main, Qt::Window), main(main) {
     setObjectName(QStringLiteral("Aff_Contacte"));
@@ -50,12 +29,7 @@ Aff_Contacte::Aff_Contacte(Main& main) : QWidget(&main, Qt::Window), main(main) 
     Liste_TORV_Contacte->setObjectName(QStringLiteral("Liste_TORV_Contacte"));
     contenu = new QStringListModel(this);
     Liste_TORV_Contacte->setModel(contenu);
-    Liste_TORV_Contacte->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Liste_TORV_Contacte->setFont(Police_Liste());
-    // One line of text each: a long log is laid out without measuring every line.
-    Liste_TORV_Contacte->setUniformItemSizes(true);
-    Liste_TORV_Contacte->setMinimumSize(Taille_Liste(Liste_TORV_Contacte));
-    Couleurs::Colorie(Liste_TORV_Contacte, Couleurs::Jaune);
+    Sous_Programmes::Prepare_Liste(Liste_TORV_Contacte, 70, 24);
     Enregistrer = new QPushButton(this);
     Enregistrer->setObjectName(QStringLiteral("Enregistrer"));
     Imprimer = new QPushButton(this);

@@ -7,14 +7,15 @@ class Aff_Contacte;
 class Main;
 class Score_Phares;
 
-// The menu commands of the main window that export the log, save or print its reports, and open
-// the alphabetical list and the score.
+// The menu commands of the main window that import QSOs from an ADIF file, export the log, save or print its
+// reports, and open the alphabetical list and the score.
 class Commandes_Rapports : public QObject {
     Q_OBJECT
 
 public:
     explicit Commandes_Rapports(Main& main);
 
+    void Mnu_Import_ADIF_Click();
     void Mnu_ADIF_Click();
     void Mnu_Imp_Contacte_Click();
     void Mnu_Enr_Contacte_Click();

@@ -36,12 +36,14 @@ QString Blancs(int nombre) {
     return QString(nombre, QLatin1Char(' '));
 }
 
-Lignes Compose(Support support, const Forme& forme, const Lignes& corps, const QString& credit) {
+// Lines that carry their own numbers are not numbered again.
+Lignes Compose(Support support, const Forme& forme, const Lignes& corps, const QString& credit,
+               bool numerote = true) {
     const QByteArray retrait(Retrait(support), ' ');
     Lignes lignes{Fichier_Texte::Encode(forme.titre), {}, Fichier_Texte::Encode(forme.entete), {}};
     lignes.reserve(corps.size() + 8);
     for (qsizetype i = 0; i < corps.size(); ++i)
-        lignes.append(retrait + Numero(i + 1) + corps[i]);
+        lignes.append(retrait + (numerote ? Numero(i + 1) : QByteArray()) + corps[i]);
     for (int i = 0; i < Blancs_Avant_Credit(support); ++i)
         lignes.append(QByteArray());
     lignes.append(Fichier_Texte::Encode(credit));
@@ -160,6 +162,20 @@ Lignes Liste_Phares_Contactes(Support support, const QString& indicatif, const Q
                               const QString& credit, const QStringList& lignes) {
     return Compose(support, Forme_Liste(support, indicatif, jour),
                    Fichier_Texte::Encode_Lignes(lignes.mid(1)), credit);
+}
+
+QString Nom_Import_Adif(const QString& indicatif, const QDate& jour) {
+    return QStringLiteral("Import_ADIF_") + indicatif + Sous_Programmes::Suffixe_Date(jour) +
+           QStringLiteral(".txt");
+}
+
+Lignes Import_Adif(const QString& indicatif, const QDate& jour, const QString& fichier, const QString& credit,
+                   const QStringList& lignes) {
+    return Compose(Support::Fichier,
+                   {indicatif + QStringLiteral(" Import du fichier ADIF ") + fichier +
+                        QStringLiteral(" au ") + Date_Titre(jour),
+                    Enregistrement::Entete_Liste()},
+                   Fichier_Texte::Encode_Lignes(lignes), credit, false);
 }
 
 } // namespace Rapports

@@ -34,4 +34,10 @@ QString Nom_Liste_Alphabetique(const QString& indicatif, const QDate& jour);
 Lignes Liste_Phares_Contactes(Support support, const QString& indicatif, const QDate& jour,
                               const QString& credit, const QStringList& lignes);
 
+// The preview of an ADIF import as it stands, its lines numbered by their own record numbers, under a
+// title naming the file read.
+QString Nom_Import_Adif(const QString& indicatif, const QDate& jour);
+Lignes Import_Adif(const QString& indicatif, const QDate& jour, const QString& fichier, const QString& credit,
+                   const QStringList& lignes);
+
 } // namespace Rapports

@@ -70,6 +70,7 @@ void Test_Annulation::Annulations_data() {
               Journal::Ligne_Liste(B, 1),
           {A, B});
     ligne("suppression", {"supprime"}, 1, "la suppression du QSO\r\n" + a, {A, B});
+    ligne("import", {"importe"}, 1, "l'import de 2 QSO", {A, B});
     ligne("restauration", {"restaure"}, 1, "la restauration d'une sauvegarde (le log repassera de 1 à 2 QSO)",
           {A, B});
     const QString a1 = "la suppression du QSO\r\n" + Journal::Ligne_Liste(A, 1);
@@ -102,6 +103,9 @@ void Test_Annulation::Annulations() {
             t.Ecrit_Fichier(Log, Fichier({B}));
         else if (geste == "station")
             main.session.Change_Station("F5ABC");
+        else if (geste == "importe")
+            main.journal.Importe_QSO_Log(
+                {QString::fromLatin1(N), QString::fromLatin1(QSO_Phare("M", "03/01/06"))});
         else if (geste == "restaure")
             main.journal.Restaure_Log(Fichier({N}));
         else if (geste == "remplace" || geste == "supprime")

@@ -22,7 +22,7 @@ using Lignes = QList<QByteArray>;
 using namespace Clavier;
 
 struct Changement {
-    QString geste;          // ajoute, remplace, supprime or insere
+    QString geste;          // ajoute, remplace, supprime, insere or importe (records one a line)
     Lignes avant, ailleurs; // the log read, then as another program leaves it, if it does
     QByteArray nouveau;
     Journal::QSO_Choisi choisi;
@@ -55,6 +55,11 @@ void Test_Journal::Changements_data() {
                      F = QSO_Phare("F", "01/02/06"), X = QSO_Phare("X", "01/01/49"),
                      Y = QSO_Phare("Y", "01/01/50"), n31 = QSO_Phare("N", "31/01/06");
     ligne("insere entre les minutes", {"insere", {M, T}, {}, N, {}, {M, N, T}});
+    // Each imported QSO where an insertion puts it, those of one moment in the file's order.
+    const QByteArray O = QSO_Phare("O", "01/01/06");
+    ligne("importe en date",
+          {"importe", {M, T}, {}, F + '\n' + O + '\n' + X + '\n' + N, {}, {M, O, N, T, F, X}});
+    ligne("importe avant le meme moment", {"importe", {T, A, M}, {}, O + '\n' + N, {}, {O, N, T, A, M}});
     ligne("50 est 1950, 49 est 2049", {"insere", {Y, X}, {}, N, {}, {Y, N, X}});
     ligne("mois avant jour", {"insere", {B, F}, {}, n31, {}, {B, n31, F}});
     const QByteArray abimee("\x81\x00\x9d court\xff", 10), juin = QSO_Phare("N", "01/06/06");
@@ -81,6 +86,7 @@ void Test_Journal::Changements() {
     const bool fait = cas.geste == "ajoute"     ? b.journal.Ajout_Fin_Log(texte)
                       : cas.geste == "remplace" ? b.journal.Remplace_QSO_Log(texte, cas.choisi)
                       : cas.geste == "supprime" ? b.journal.Supprime_QSO_Log(cas.choisi)
+                      : cas.geste == "importe"  ? b.journal.Importe_QSO_Log(texte.split('\n'))
                                                 : b.journal.Insere_QSO_Log(texte);
     const bool refuse = cas.apres == Refuse;
     const Lignes log = !refuse ? cas.apres : cas.ailleurs.isEmpty() ? cas.avant : cas.ailleurs;

@@ -120,7 +120,7 @@ QStringList Imprimante_Test::Polices() const {
 Plateforme_Test::Plateforme_Test()
     : parametres(std::make_unique<Parametres>(
           std::make_unique<QSettings>(Fichier_Reglages(), QSettings::IniFormat))),
-      plateforme{messages, horloge, repertoire, *parametres, fichiers, imprimante} {
+      plateforme{messages, horloge, repertoire, *parametres, fichiers, imprimante, choix_fichier} {
     parametres->Avertit_Par([this](const QString& texte) { messages.Affiche(texte); });
 }
 

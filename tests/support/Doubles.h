@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Choix_Fichier.h"
 #include "app/Fichiers.h"
 #include "app/Horloge.h"
 #include "app/Imprimante.h"
@@ -115,6 +116,18 @@ private:
     QTemporaryDir dossier;
 };
 
+// Answers the file dialog with the file set, as the operator would choose it; records what was asked.
+class Choix_Fichier_Test : public Choix_Fichier {
+public:
+    QString Fichier_A_Lire(QWidget*, const QString& titre, const QString& filtre) override {
+        demandes << titre + u'|' + filtre;
+        return reponse;
+    }
+
+    QString reponse;
+    QStringList demandes;
+};
+
 // A whole platform in temporary folders: the working folder and a settings file of its own.
 class Plateforme_Test {
 public:
@@ -127,6 +140,7 @@ public:
     std::unique_ptr<Parametres> parametres;
     Fichiers_Defaillants fichiers;
     Imprimante_Test imprimante;
+    Choix_Fichier_Test choix_fichier;
     Plateforme plateforme;
 
     QString Chemin(const QString& nom) const { return repertoire.dossier.filePath(nom); }
