@@ -246,6 +246,7 @@ void Main::Cree_Menus() {
     Mnu_Enr_Contacte = action(Mnu_Enregistre, "Mnu_Enr_Contacte");
     Mnu_Affichage = menu("Mnu_Affichage", QStringLiteral("Afficher"));
     Mnu_C_Contacte = action(Mnu_Affichage, "Mnu_C_Contacte");
+    Mnu_Suivi = action(Mnu_Affichage, "Mnu_Suivi");
     Mnu_Carte = menu("Mnu_Carte", QStringLiteral("Carte"));
     Mnu_Carte_HB = action(Mnu_Carte, "Mnu_Carte_HB");
     Mnu_Liste = menu("Mnu_Liste", QStringLiteral("Liste"));
@@ -341,6 +342,7 @@ void Main::Relie_Evenements() {
     connect(Mnu_Enr_Contacte, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_Enr_Contacte_Click);
     connect(Mnu_C_Contacte, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_C_Contacte_Click);
     connect(Mnu_Score, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_Score_Click);
+    connect(Mnu_Suivi, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_Suivi_Click);
     connect(Mnu_Liste_FR, &QAction::triggered, this, &Main::Mnu_Liste_FR_Click);
     connect(Valide_A, &QPushButton::clicked, edition, &Edition_QSO::Valide_A_Click);
     connect(Efface_A, &QPushButton::clicked, edition, &Edition_QSO::Efface_A_Click);
@@ -443,6 +445,7 @@ void Main::Init_Libelles() {
     Mnu_Imp_Contacte->setText(QStringLiteral("les Phares contactés"));
     Mnu_Enr_Contacte->setText(QStringLiteral("les Phares contactes"));
     Mnu_C_Contacte->setText(QStringLiteral("les Phares contactes"));
+    Mnu_Suivi->setText(QStringLiteral("Suivi du diplôme"));
     Mnu_Carte_HB->setText(QStringLiteral("des Phares contactés"));
     Mnu_Liste_FR->setText(QStringLiteral("des Phares Francais"));
     Mnu_Score->setText(QStringLiteral("Score"));

@@ -51,6 +51,10 @@ QString Valeur_Numerique(const QString& texte) {
     return chiffres;
 }
 
+QString Numero_Reference(const QString& reference) {
+    return Valeur_Numerique(reference.mid(Longueur_Prefixe));
+}
+
 QString Ligne_Liste(const Phare& phare) {
     return Case(Nom, phare.nom) + Case(Numero_PB, phare.numero_pb) + Case(Numero_LH, phare.numero_lh) +
            Case(Departement, phare.departement);
@@ -61,7 +65,7 @@ QString Ligne_Liste(const Phare& phare) {
 namespace Sous_Programmes {
 
 Phare Recherche_Phare(const QList<Phare>& phares, const QString& reference) {
-    const QString cherche = Liste_Phare::Valeur_Numerique(reference.mid(Liste_Phare::Longueur_Prefixe));
+    const QString cherche = Liste_Phare::Numero_Reference(reference);
     Phare trouve;
     for (const Phare& phare : phares) {
         if (Liste_Phare::Valeur_Numerique(phare.numero_pb) == cherche)

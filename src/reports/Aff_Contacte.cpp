@@ -1,6 +1,5 @@
 #include "reports/Aff_Contacte.h"
 
-#include "app/Adaptateur_Touches.h"
 #include "app/Couleurs.h"
 #include "app/Fichier_Texte.h"
 #include "app/Horloge.h"
@@ -9,7 +8,6 @@
 #include "reports/Rapports_Station.h"
 
 #include <QFontMetrics>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -56,24 +54,13 @@ Aff_Contacte::Aff_Contacte(Main& main) : QWidget(&main, Qt::Window), main(main) 
     Liste_TORV_Contacte->setUniformItemSizes(true);
     Liste_TORV_Contacte->setMinimumSize(Taille_Liste(Liste_TORV_Contacte));
     Couleurs::Colorie(Liste_TORV_Contacte, Couleurs::Jaune);
-    Enregistrer = new QPushButton(this);
-    Enregistrer->setObjectName(QStringLiteral("Enregistrer"));
-    Imprimer = new QPushButton(this);
-    Imprimer->setObjectName(QStringLiteral("Imprimer"));
 
-    auto* boutons = new QHBoxLayout;
-    boutons->addStretch();
-    boutons->addWidget(Enregistrer);
-    boutons->addWidget(Imprimer);
-    boutons->addStretch();
     auto* colonne = new QVBoxLayout(this);
     colonne->addWidget(Label3, 0, Qt::AlignHCenter);
     colonne->addWidget(Label2);
     colonne->addWidget(Liste_TORV_Contacte);
-    colonne->addLayout(boutons);
+    colonne->addLayout(Sous_Programmes::Boutons_Rapport(this, Enregistrer, Imprimer));
 
-    for (QPushButton* bouton : {Enregistrer, Imprimer})
-        Sous_Programmes::Entree_Presse(bouton);
     connect(Enregistrer, &QPushButton::clicked, this, &Aff_Contacte::Enregistrer_Click);
     connect(Imprimer, &QPushButton::clicked, this, &Aff_Contacte::Imprimer_Click);
     Form_Load();
@@ -85,8 +72,6 @@ void Aff_Contacte::Form_Load() {
     Label2->setText(QStringLiteral("  Ref             Nom du Phare                        Date      Indicatif"
                                    "         QSL"));
     Label3->setText(QStringLiteral("Liste alphanumérique des Phares contactés"));
-    Enregistrer->setText(QStringLiteral("Enregistrer"));
-    Imprimer->setText(QStringLiteral("Imprimer"));
     const std::optional<QList<QByteArray>> log =
         main.journal.Lignes_Du_Log(Sous_Programmes::Si_Absent::Signale);
     contenu->setStringList(Rapports::Liste_Alphabetique(log.value_or(QList<QByteArray>{})));
