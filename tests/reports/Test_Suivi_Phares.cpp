@@ -115,8 +115,8 @@ void Test_Suivi_Phares::Grille() {
 }
 
 // Opened, filtered, a box double-clicked to its QSOs and one of them to the main list; kept up to date
-// with the log; saved and printed as it stands. A lighthouse without a number is told once, and so is a
-// missing reference file.
+// with the log, changed or read again; saved and printed as it stands. A lighthouse without a number is told
+// once, and so is a missing reference file.
 void Test_Suivi_Phares::Fenetre() {
     Plateforme_Test t;
     t.Ecrit_Reglage("Setup ", "Indicatif Station", "F5ABC");
@@ -133,8 +133,8 @@ void Test_Suivi_Phares::Fenetre() {
     Suivi_Phares* suivi = main.findChild<Suivi_Phares*>("Suivi_Phares");
     QTest::mouseClick(suivi->Filtre[2], Qt::LeftButton);
     QTableWidget* grille = suivi->Grille;
-    QCOMPARE(grille->item(0, 1)->text() + ' ' + suivi->Compte->text(),
-             "Ar-Men 2 phares travaillés, 1 confirmé sur 3");
+    QCOMPARE(grille->item(0, 1)->text() + grille->item(0, 2)->text() + ' ' + suivi->Compte->text(),
+             "Ar-Men29 2 phares travaillés, 1 confirmé sur 3");
     Double_Clic(grille, grille->visualItemRect(grille->item(0, 5)));
     QListWidget* qso = suivi->QSO_Phare;
     QCOMPARE(qso->windowTitle() + ' ' + QString::number(qso->count()), "QSO de PB1004 sur 7.0 Mhz 2");
@@ -178,6 +178,9 @@ void Test_Suivi_Phares::Fenetre() {
     suivi = main.findChild<Suivi_Phares*>("Suivi_Phares");
     QCOMPARE(suivi->Compte->text() + ' ' + QString::number(suivi->Grille->rowCount()),
              "0 phare travaillé, 0 confirmé sur 0 6");
+    t.Ecrit_Fichier("F5ABC_TORV.log", Q("PB777"));
+    main.journal.Lecture_Log();
+    QCOMPARE(suivi->Grille->item(3, 0)->text() + ' ' + QString::number(suivi->Grille->rowCount()), "PB777 4");
     QCOMPARE(t.messages.textes,
              (QStringList{
                  "Liste des phares " + liste +
