@@ -12,6 +12,8 @@
 #include "reports/Commandes_Rapports.h"
 #include "reports/Phares_Contactes.h"
 #include "reports/Rapports.h"
+#include "reports/Suivi.h"
+#include "reports/Suivi_Phares.h"
 #include "search/Recherche_Indicatif.h"
 #include "support/Log_Genere.h"
 
@@ -83,18 +85,15 @@ Operation Liste_Alphabetique() {
             [=](Banc& banc) { *fenetre = new Aff_Contacte(*banc.main); }};
 }
 
-// The map, open, coloured again for a band and a mode: the log read and its départements found.
-Operation Coloriage_Carte() {
-    const auto fenetre = std::make_shared<QPointer<Carte_Acti_TORV>>();
-    return {"coloriage de la carte", Plancher::Aucun, "-",
+// What is timed in a window of the main window, open over the log as on disk.
+template <class Fenetre> Operation Dans_Fenetre(const char* nom, std::function<void(Fenetre&)> mesure) {
+    const auto fenetre = std::make_shared<QPointer<Fenetre>>();
+    return {nom, Plancher::Aucun, "-",
             [=](Banc& banc) {
                 Fenetre_A_Jour(banc);
                 Ouverte(banc, *fenetre);
             },
-            [=](Banc&) {
-                Sous_Programmes::Colorie_Departements(**fenetre, QStringLiteral("14 Mhz"),
-                                                      QStringLiteral("SSB"));
-            }};
+            [=](Banc&) { mesure(**fenetre); }};
 }
 
 // Another station's 10,000 QSOs with the shipped lighthouses, as an ADIF file, imported as the operator
@@ -176,7 +175,18 @@ QList<Operation> Operations() {
          [](Banc& banc) { Sous_Programmes::Enregistre_Phares_Contactes(*banc.main); },
          Fichier_Phares_Contactes},
         Liste_Alphabetique(),
-        Coloriage_Carte(),
+        // The map, coloured again for a band and a mode: the log read and its départements found.
+        Dans_Fenetre<Carte_Acti_TORV>("coloriage de la carte",
+                                      [](Carte_Acti_TORV& carte) {
+                                          Sous_Programmes::Colorie_Departements(
+                                              carte, QStringLiteral("14 Mhz"), QStringLiteral("SSB"));
+                                      }),
+        // The log just read or changed: its line views are made with the grid, as in the window.
+        {"suivi du diplome, grille", Plancher::Aucun, "<= 50 ms a 50 000", Pret_A_Changer,
+         [](Banc& banc) { Suivi::Calcule(banc.journal.Log().Vues(), banc.phares, QString()); }},
+        // The window worked out and shown again, as after a change of the log: the reference file and the
+        // log read, the grid made and filled in.
+        Dans_Fenetre<Suivi_Phares>("suivi du diplome, fenetre", &Suivi_Phares::Charge),
         Import_ADIF(),
     };
 }

@@ -1,11 +1,13 @@
 // Any bytes as a station's log: cut into lines, shown in the list, each list line turned back into a
 // record, the log changed with it and exported to ADIF. Nothing may crash, no change may touch a line
-// it was not aimed at, and the export holds one record line for each log line.
+// it was not aimed at, the export holds one record line for each log line, and the award's grid holds
+// each line once, under a lighthouse or an absent reference.
 #include "Verifie.h"
 #include "app/Fichier_Texte.h"
 #include "log/Enregistrement.h"
 #include "log/Journal.h"
 #include "reports/Adif.h"
+#include "reports/Suivi.h"
 
 #include <QString>
 #include <cstdint>
@@ -58,6 +60,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     KEZ_VERIFIE(adif.size() == 6 + lignes.size());
     for (qsizetype i = 0; i < lignes.size(); ++i)
         KEZ_VERIFIE(adif[6 + i].startsWith("<call:") && adif[6 + i].endsWith("<eor>"));
+
+    const Suivi::Grille grille =
+        Suivi::Calcule(lignes, {{"Phare", "1004", "", "29"}, {"Sans numero", "PB", "", "56"}}, QString());
+    qsizetype comptees = 0;
+    for (const Suivi::Ligne& ligne : grille.lignes)
+        comptees += ligne.qso.size();
+    for (const Suivi::Absente& absente : grille.absentes)
+        comptees += absente.positions.size();
+    KEZ_VERIFIE(comptees == lignes.size());
 
     const QByteArray nouveau = lignes.isEmpty() ? QByteArray() : lignes.constFirst();
     for (qsizetype i = 0; i < lignes.size(); ++i) {

@@ -236,6 +236,7 @@ void Main::Cree_Menus() {
     Mnu_Enr_Contacte = action(Mnu_Enregistre, "Mnu_Enr_Contacte");
     Mnu_Affichage = menu("Mnu_Affichage", QStringLiteral("Afficher"));
     Mnu_C_Contacte = action(Mnu_Affichage, "Mnu_C_Contacte");
+    Mnu_Suivi = action(Mnu_Affichage, "Mnu_Suivi");
     Mnu_Carte = menu("Mnu_Carte", QStringLiteral("Carte"));
     Mnu_Carte_HB = action(Mnu_Carte, "Mnu_Carte_HB");
     Mnu_Liste = menu("Mnu_Liste", QStringLiteral("Liste"));
@@ -334,6 +335,7 @@ void Main::Relie_Evenements() {
     connect(Mnu_Enr_Contacte, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_Enr_Contacte_Click);
     connect(Mnu_C_Contacte, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_C_Contacte_Click);
     connect(Mnu_Score, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_Score_Click);
+    connect(Mnu_Suivi, &QAction::triggered, rapports, &Commandes_Rapports::Mnu_Suivi_Click);
     connect(Mnu_Liste_FR, &QAction::triggered, this, &Main::Mnu_Liste_FR_Click);
     connect(Mnu_Annuler, &QAction::triggered, edition, &Edition_QSO::Mnu_Annuler_Click);
     connect(Mnu_Restaurer, &QAction::triggered, this, &Main::Mnu_Restaurer_Click);
@@ -441,6 +443,7 @@ void Main::Init_Libelles() {
     Mnu_Imp_Contacte->setText(QStringLiteral("les Phares contactés"));
     Mnu_Enr_Contacte->setText(QStringLiteral("les Phares contactes"));
     Mnu_C_Contacte->setText(QStringLiteral("les Phares contactes"));
+    Mnu_Suivi->setText(QStringLiteral("Suivi du diplôme"));
     Mnu_Carte_HB->setText(QStringLiteral("des Phares contactés"));
     Mnu_Liste_FR->setText(QStringLiteral("des Phares Francais"));
     Mnu_Score->setText(QStringLiteral("Score"));

@@ -122,6 +122,7 @@ public:
     QAction* Mnu_Enr_Contacte;
     QMenu* Mnu_Affichage;
     QAction* Mnu_C_Contacte;
+    QAction* Mnu_Suivi;
     QMenu* Mnu_Carte;
     QAction* Mnu_Carte_HB;
     QMenu* Mnu_Liste;

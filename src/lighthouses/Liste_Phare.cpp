@@ -55,6 +55,10 @@ QString Nom_Saisi(const Phare& phare) {
     return QStringLiteral("P. ") + phare.nom;
 }
 
+QString Numero_Reference(const QString& reference) {
+    return Valeur_Numerique(reference.mid(Longueur_Prefixe));
+}
+
 Index Indexe(const QList<Phare>& phares) {
     Index index;
     for (const Phare& phare : phares)
@@ -63,7 +67,7 @@ Index Indexe(const QList<Phare>& phares) {
 }
 
 Phare Cherche(const Index& index, const QString& reference) {
-    return index.value(Valeur_Numerique(reference.mid(Longueur_Prefixe)));
+    return index.value(Numero_Reference(reference));
 }
 
 QString Ligne_Liste(const Phare& phare) {

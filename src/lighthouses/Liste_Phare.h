@@ -25,6 +25,9 @@ QList<Phare> Phares(const QList<QByteArray>& lignes);
 // The number formed by the leading digits of a text, blanks ignored, written without leading zeros
 // (an empty text for 0), so that numbers of any length compare exactly.
 QString Valeur_Numerique(const QString& texte);
+// The number a reference stands for: the value of its characters after "PB", so that PB0012, PB012
+// and PB12 are the same lighthouse, whose PB number has that value.
+QString Numero_Reference(const QString& reference);
 
 // What the entry's lighthouse-name field is given for a lighthouse: "P. " and its name.
 QString Nom_Saisi(const Phare& phare);

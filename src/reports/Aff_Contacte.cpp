@@ -8,7 +8,6 @@
 #include "reports/Rapports.h"
 #include "reports/Rapports_Station.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -30,24 +29,13 @@ Aff_Contacte::Aff_Contacte(Main& main) : QWidget(&main, Qt::Window), main(main) 
     contenu = new QStringListModel(this);
     Liste_TORV_Contacte->setModel(contenu);
     Sous_Programmes::Prepare_Liste(Liste_TORV_Contacte, 70, 24);
-    Enregistrer = new QPushButton(this);
-    Enregistrer->setObjectName(QStringLiteral("Enregistrer"));
-    Imprimer = new QPushButton(this);
-    Imprimer->setObjectName(QStringLiteral("Imprimer"));
 
-    auto* boutons = new QHBoxLayout;
-    boutons->addStretch();
-    boutons->addWidget(Enregistrer);
-    boutons->addWidget(Imprimer);
-    boutons->addStretch();
     auto* colonne = new QVBoxLayout(this);
     colonne->addWidget(Label3, 0, Qt::AlignHCenter);
     colonne->addWidget(Label2);
     colonne->addWidget(Liste_TORV_Contacte);
-    colonne->addLayout(boutons);
+    colonne->addLayout(Sous_Programmes::Boutons_Rapport(this, Enregistrer, Imprimer));
 
-    for (QPushButton* bouton : {Enregistrer, Imprimer})
-        Sous_Programmes::Entree_Presse(bouton);
     connect(Enregistrer, &QPushButton::clicked, this, &Aff_Contacte::Enregistrer_Click);
     connect(Imprimer, &QPushButton::clicked, this, &Aff_Contacte::Imprimer_Click);
     Form_Load();
@@ -59,8 +47,6 @@ void Aff_Contacte::Form_Load() {
     Label2->setText(QStringLiteral("  Ref             Nom du Phare                        Date      Indicatif"
                                    "         QSL"));
     Label3->setText(QStringLiteral("Liste alphanumérique des Phares contactés"));
-    Enregistrer->setText(QStringLiteral("Enregistrer"));
-    Imprimer->setText(QStringLiteral("Imprimer"));
     const std::optional<QList<QByteArray>> log =
         main.journal.Lignes_Du_Log(Sous_Programmes::Si_Absent::Signale);
     contenu->setStringList(Rapports::Liste_Alphabetique(log.value_or(QList<QByteArray>{})));

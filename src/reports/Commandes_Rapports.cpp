@@ -15,6 +15,7 @@
 #include "reports/Phares_Contactes.h"
 #include "reports/Rapports_Station.h"
 #include "reports/Score_Phares.h"
+#include "reports/Suivi_Phares.h"
 
 Commandes_Rapports::Commandes_Rapports(Main& main) : QObject(&main), main(main) {}
 
@@ -74,4 +75,8 @@ void Commandes_Rapports::Mnu_C_Contacte_Click() {
 
 void Commandes_Rapports::Mnu_Score_Click() {
     Sous_Programmes::Ouvre_Fenetre(score_phares, [this] { return new Score_Phares(main); });
+}
+
+void Commandes_Rapports::Mnu_Suivi_Click() {
+    Sous_Programmes::Ouvre_Fenetre(suivi_phares, [this] { return new Suivi_Phares(main); });
 }

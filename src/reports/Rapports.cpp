@@ -14,40 +14,12 @@ namespace {
 
 using Enregistrement::Champ;
 
-struct Forme {
-    QString titre;
-    QString entete;
-};
-
-// On paper every line stands four columns in, and one more empty line precedes the credit line.
-int Retrait(Support support) {
-    return support == Support::Papier ? 4 : 0;
-}
-
 int Blancs_Avant_Credit(Support support) {
     return support == Support::Papier ? 2 : 1;
 }
 
-QString Date_Titre(const QDate& jour) {
-    return jour.toString(QStringLiteral("dd/MM/yyyy"));
-}
-
 QString Blancs(int nombre) {
     return QString(nombre, QLatin1Char(' '));
-}
-
-// Lines that carry their own numbers are not numbered again.
-Lignes Compose(Support support, const Forme& forme, const Lignes& corps, const QString& credit,
-               bool numerote = true) {
-    const QByteArray retrait(Retrait(support), ' ');
-    Lignes lignes{Fichier_Texte::Encode(forme.titre), {}, Fichier_Texte::Encode(forme.entete), {}};
-    lignes.reserve(corps.size() + 8);
-    for (qsizetype i = 0; i < corps.size(); ++i)
-        lignes.append(retrait + (numerote ? Numero(i + 1) : QByteArray()) + corps[i]);
-    for (int i = 0; i < Blancs_Avant_Credit(support); ++i)
-        lignes.append(QByteArray());
-    lignes.append(Fichier_Texte::Encode(credit));
-    return lignes;
 }
 
 Forme Forme_Phares_Contactes(Support support, const QString& indicatif, const QDate& jour) {
@@ -78,6 +50,29 @@ QString Credit(const QString& revision) {
 
 QByteArray Numero(qsizetype numero) {
     return QByteArray::number(numero).rightJustified(5, ' ') + ' ';
+}
+
+int Retrait(Support support) {
+    return support == Support::Papier ? 4 : 0;
+}
+
+QString Date_Titre(const QDate& jour) {
+    return jour.toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+Lignes Compose(Support support, const Forme& forme, const Lignes& corps, const QString& credit,
+               const Lignes& suite) {
+    const QByteArray retrait(Retrait(support), ' ');
+    Lignes lignes{Fichier_Texte::Encode(forme.titre), {}, Fichier_Texte::Encode(forme.entete), {}};
+    lignes.reserve(corps.size() + suite.size() + 8);
+    for (qsizetype i = 0; i < corps.size(); ++i)
+        lignes.append(retrait + Numero(i + 1) + corps[i]);
+    for (const QByteArray& ligne : suite)
+        lignes.append(ligne.isEmpty() ? ligne : retrait + ligne);
+    for (int i = 0; i < Blancs_Avant_Credit(support); ++i)
+        lignes.append(QByteArray());
+    lignes.append(Fichier_Texte::Encode(credit));
+    return lignes;
 }
 
 QString Nom_Phares_Contactes(const QString& indicatif, const QDate& jour) {
@@ -175,7 +170,7 @@ Lignes Import_Adif(const QString& indicatif, const QDate& jour, const QString& f
                    {indicatif + QStringLiteral(" Import du fichier ADIF ") + fichier +
                         QStringLiteral(" au ") + Date_Titre(jour),
                     Enregistrement::Entete_Liste()},
-                   Fichier_Texte::Encode_Lignes(lignes), credit, false);
+                   {}, credit, Fichier_Texte::Encode_Lignes(lignes));
 }
 
 } // namespace Rapports

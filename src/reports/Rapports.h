@@ -19,6 +19,21 @@ enum class Support { Fichier, Papier };
 QString Credit(const QString& revision);
 // The number of a report line: right-aligned in five columns, then a blank.
 QByteArray Numero(qsizetype numero);
+// How many columns in the numbered lines stand on paper.
+int Retrait(Support support);
+// The day in a report's title, dd/mm/yyyy.
+QString Date_Titre(const QDate& jour);
+
+// A report's title and column header, as one support shows them.
+struct Forme {
+    QString titre;
+    QString entete;
+};
+// The title, an empty line, the header, an empty line, each line of `corps` after its number, the lines
+// of `suite` as they stand, then the credit line. On paper the lines of both stand in, and one more empty
+// line precedes the credit line.
+Lignes Compose(Support support, const Forme& forme, const Lignes& corps, const QString& credit,
+               const Lignes& suite = {});
 
 // Every QSO of the log in log order, the stored line after its number.
 QString Nom_Phares_Contactes(const QString& indicatif, const QDate& jour);

@@ -1,11 +1,15 @@
 #include "reports/Rapports_Station.h"
 
+#include "app/Adaptateur_Touches.h"
 #include "app/Fichier_Texte.h"
 #include "app/Fichiers.h"
 #include "app/Imprimante.h"
 #include "app/Main.h"
 #include "app/Messages.h"
 #include "reports/Rapports.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
 
 namespace Sous_Programmes {
 
@@ -26,6 +30,19 @@ void Imprime_Rapport(Main& main, const QString& document, const QList<QByteArray
 
 QString Credit_Rapport(const Main& main) {
     return Rapports::Credit(main.Revision_Programme);
+}
+
+QHBoxLayout* Boutons_Rapport(QWidget* fenetre, QPushButton*& enregistrer, QPushButton*& imprimer) {
+    auto* rangee = new QHBoxLayout;
+    rangee->addStretch();
+    for (const auto& [bouton, nom] : {std::pair{&enregistrer, "Enregistrer"}, {&imprimer, "Imprimer"}}) {
+        *bouton = new QPushButton(QLatin1String(nom), fenetre);
+        (*bouton)->setObjectName(QLatin1String(nom));
+        Entree_Presse(*bouton);
+        rangee->addWidget(*bouton);
+    }
+    rangee->addStretch();
+    return rangee;
 }
 
 } // namespace Sous_Programmes

@@ -6,6 +6,9 @@
 #include <optional>
 
 class Main;
+class QHBoxLayout;
+class QPushButton;
+class QWidget;
 
 // What every export and report of the current station shares: writing a file of the working folder,
 // printing. A file that cannot be read or written is reported to the operator, naming
@@ -22,5 +25,7 @@ bool Enregistre_Rapport(Main& main, const QString& nom, const QByteArray& octets
 void Imprime_Rapport(Main& main, const QString& document, const QList<QByteArray>& lignes);
 // The credit line of the files the program writes.
 QString Credit_Rapport(const Main& main);
+// A report window's "Enregistrer" and "Imprimer" buttons, made in the middle of a row, Enter pressing them.
+QHBoxLayout* Boutons_Rapport(QWidget* fenetre, QPushButton*& enregistrer, QPushButton*& imprimer);
 
 } // namespace Sous_Programmes

@@ -194,6 +194,7 @@ void Test_App::Fenetres_data() {
                             {"Mnu_New_Indicatif", "Station", "Selection Indicaif"},
                             {"Mnu_C_Contacte", "Aff_Contacte", "Phares Contactés"},
                             {"Mnu_Score", "Score_Phares", "Scores"},
+                            {"Mnu_Suivi", "Suivi_Phares", "Suivi du diplôme"},
                             {"Mnu_Carte_HB", "Carte_Acti_TORV", "Carte des départements contactés"},
                             {"Rechercher", "Recherche_Indicatif", "Rechercher un QSO"},
                             {"Mnu_Liste_FR", "Phares_Francais", "Liste des Phares Francais"},
