@@ -106,6 +106,11 @@ QString Colonnes(const QByteArray& ligne, Champ champ) {
     return Fichier_Texte::Decode(ligne.mid(De(champ).debut, De(champ).largeur));
 }
 
+QByteArrayView Octets(QByteArrayView ligne, Champ champ) {
+    const qsizetype debut = std::min<qsizetype>(De(champ).debut, ligne.size());
+    return ligne.sliced(debut, std::min<qsizetype>(De(champ).largeur, ligne.size() - debut));
+}
+
 QString Valeur(const QByteArray& ligne, Champ champ) {
     return Colonnes(ligne, champ).trimmed();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <array>
 
@@ -47,6 +48,9 @@ QString Valeur(const QString& enregistrement, Champ champ);
 // The same, read from a log line's own bytes: only that field is decoded.
 QString Colonnes(const QByteArray& ligne, Champ champ);
 QString Valeur(const QByteArray& ligne, Champ champ);
+// A field's own bytes in a log line, fewer where the line is short: a view of the line, nothing copied or
+// decoded, for readers that only compare.
+QByteArrayView Octets(QByteArrayView ligne, Champ champ);
 
 // The list line of the record numbered `numero` (its line in the log, from 1).
 QString Ligne_Liste(const QString& enregistrement, int numero);

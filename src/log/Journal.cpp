@@ -14,12 +14,6 @@ namespace {
 
 using Enregistrement::Champ;
 
-// A field's bytes, fewer where the line is short; a view of the line, nothing copied.
-QByteArrayView Octets_Du_Champ(QByteArrayView ligne, Champ champ) {
-    const qsizetype debut = std::min<qsizetype>(Enregistrement::Debut(champ), ligne.size());
-    return ligne.sliced(debut, std::min<qsizetype>(Enregistrement::Largeur(champ), ligne.size() - debut));
-}
-
 // Two digits at `debut`, or -1.
 int Deux_Chiffres(QByteArrayView texte, int debut) {
     if (debut + 2 > texte.size())
@@ -34,8 +28,8 @@ int Deux_Chiffres(QByteArrayView texte, int debut) {
 // then its time. Empty when the date or
 // the time cannot be read.
 std::optional<qint64> Moment(const QByteArray& ligne) {
-    const QByteArrayView date = Octets_Du_Champ(ligne, Champ::Date);
-    const QByteArrayView heure = Octets_Du_Champ(ligne, Champ::Heure);
+    const QByteArrayView date = Enregistrement::Octets(ligne, Champ::Date);
+    const QByteArrayView heure = Enregistrement::Octets(ligne, Champ::Heure);
     const int jour = Deux_Chiffres(date, 0), mois = Deux_Chiffres(date, 3), annee = Deux_Chiffres(date, 6);
     const int heures = Deux_Chiffres(heure, 0), minutes = Deux_Chiffres(heure, 3);
     if (jour < 0 || mois < 0 || annee < 0 || heures < 0 || minutes < 0)
@@ -122,8 +116,8 @@ Lignes Insere_Tous(const Lignes& lignes, const Lignes& enregistrements) {
 std::optional<QString> Premiere_Date_Reference(const Lignes& lignes, const QString& reference) {
     const QByteArray cherchee = Fichier_Texte::Encode(reference);
     for (const QByteArray& ligne : lignes) {
-        if (Octets_Du_Champ(ligne, Champ::Reference).trimmed() == cherchee)
-            return Fichier_Texte::Decode(Octets_Du_Champ(ligne, Champ::Date).toByteArray());
+        if (Enregistrement::Octets(ligne, Champ::Reference).trimmed() == cherchee)
+            return Fichier_Texte::Decode(Enregistrement::Octets(ligne, Champ::Date).toByteArray());
     }
     return std::nullopt;
 }

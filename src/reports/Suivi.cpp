@@ -19,10 +19,7 @@ const QString Sans_Reference = QStringLiteral("(vide)");
 
 // A field of a log line, its blanks taken off; what there is of it in a short line.
 QByteArrayView Champ_Lu(const QByteArray& ligne, Champ champ) {
-    const qsizetype debut = std::min<qsizetype>(ligne.size(), Enregistrement::Debut(champ));
-    return QByteArrayView(ligne)
-        .sliced(debut, std::min<qsizetype>(Enregistrement::Largeur(champ), ligne.size() - debut))
-        .trimmed();
+    return Enregistrement::Octets(ligne, champ).trimmed();
 }
 
 void Compte_Etat(Compte& compte, Etat etat) {
