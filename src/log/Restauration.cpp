@@ -1,6 +1,6 @@
 #include "log/Restauration.h"
 
-#include "app/Couleurs.h"
+#include "app/Fenetres.h"
 #include "app/Main.h"
 #include "app/Messages.h"
 
@@ -33,10 +33,7 @@ Restauration::Restauration(Main& main) : QWidget(&main, Qt::Window), main(main) 
     setWindowTitle(QStringLiteral("Restaurer une sauvegarde"));
     Liste_Sauvegardes = new QListWidget(this);
     Liste_Sauvegardes->setObjectName(QStringLiteral("Liste_Sauvegardes"));
-    QFont fixe(QStringLiteral("Courier New"), 10);
-    fixe.setStyleHint(QFont::TypeWriter);
-    Liste_Sauvegardes->setFont(fixe);
-    Couleurs::Colorie(Liste_Sauvegardes, Couleurs::Jaune);
+    Sous_Programmes::Prepare_Liste(Liste_Sauvegardes, 40, 12);
     Restaurer = new QPushButton(QStringLiteral("Restaurer"), this);
     Restaurer->setObjectName(QStringLiteral("Restaurer"));
     Fermer = new QPushButton(QStringLiteral("Fermer"), this);
@@ -55,7 +52,7 @@ Restauration::Restauration(Main& main) : QWidget(&main, Qt::Window), main(main) 
     connect(&main.journal, &Journal_Station::Log_Lu, this, &Restauration::Form_Load);
     connect(&main.journal, &Journal_Station::Log_Change, this, &Restauration::Form_Load);
     Form_Load();
-    resize(QFontMetrics(fixe).horizontalAdvance(QString(48, QLatin1Char('M'))), 360);
+    resize(sizeHint());
 }
 
 void Restauration::Form_Load() {
